@@ -1,0 +1,16 @@
+# Third-party libraries, found once for the whole tree.
+find_package(PkgConfig REQUIRED)
+find_package(ZLIB REQUIRED)
+find_package(OpenSSL REQUIRED)
+find_package(ICU REQUIRED COMPONENTS uc)
+
+if(NOT VORLA_FUZZ)
+  find_package(Qt6 REQUIRED COMPONENTS Core)
+  find_package(CURL REQUIRED)
+  find_package(LibXml2 REQUIRED)
+  find_package(CLI11 CONFIG REQUIRED)
+  find_package(GTest REQUIRED)
+  if(VORLA_BUILD_BENCH)
+    find_package(benchmark REQUIRED)
+  endif()
+endif()
