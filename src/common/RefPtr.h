@@ -20,8 +20,7 @@ class RefPtr {
   RefPtr(const RefPtr& other) : RefPtr(other.p_) {}
   RefPtr(RefPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
   template <class U>
-    requires std::is_convertible_v<U*, T*>
-  RefPtr(const RefPtr<U>& other) : RefPtr(other.get()) {}
+  requires std::is_convertible_v<U*, T*> RefPtr(const RefPtr<U>& other) : RefPtr(other.get()) {}
   ~RefPtr() { reset(); }
 
   RefPtr& operator=(RefPtr other) noexcept {

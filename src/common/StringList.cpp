@@ -38,8 +38,7 @@ std::int32_t StringList::Remove(const char* text) {
   return index;
 }
 
-std::int32_t StringList::ReplaceText(const char* oldText, const char* newText,
-                                     std::int32_t count) {
+std::int32_t StringList::ReplaceText(const char* oldText, const char* newText, std::int32_t count) {
   const std::int32_t index = Find(oldText);
   if (index < 0 || !newText) return -1;
   entries_[static_cast<std::size_t>(index)] = TakeText(newText, count);

@@ -64,6 +64,8 @@ bool Settings::WriteBoolean(std::string_view name, bool value) {
   return store_->WriteValue(name, value ? "true" : "false");
 }
 
-bool Settings::DeleteValue(std::string_view name) { return store_->DeleteValue(name); }
+bool Settings::DeleteValue(std::string_view name) {
+  return store_->DeleteValue(name);
+}
 
 }  // namespace vorla

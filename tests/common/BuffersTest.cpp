@@ -202,7 +202,8 @@ TEST(StringList, IndexedOperationsAtTheirEdges) {
       {"Remove missing", list.Remove("zz"), -1},
       {"ReplaceText missing", list.ReplaceText("zz", "y", 0), -1},
   };
-  for (const Case& c : cases) EXPECT_EQ(c.result, c.expected) << c.what;
+  for (const Case& c : cases)
+    EXPECT_EQ(c.result, c.expected) << c.what;
   EXPECT_EQ(list.GetCount(), 2);
 
   EXPECT_EQ(list.Insert(2, "c", 0), 2);  // index equal to count appends
@@ -213,7 +214,8 @@ TEST(StringList, IndexedOperationsAtTheirEdges) {
   EXPECT_EQ(list.Remove("z"), 0);
   const char* expected[] = {"A", "B", "c", "d"};
   ASSERT_EQ(list.GetCount(), 4);
-  for (int i = 0; i < 4; ++i) EXPECT_STREQ(list.Get(i), expected[i]);
+  for (int i = 0; i < 4; ++i)
+    EXPECT_STREQ(list.Get(i), expected[i]);
   EXPECT_EQ(list.Find("c"), 2);
 }
 

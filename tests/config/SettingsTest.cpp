@@ -12,10 +12,17 @@ TEST(Settings, IntegerParse) {
     int expected;
   };
   const Case cases[] = {
-      {"12", 12},         {"12pt", 12},          {" -5", -5},         {"\t+7x", 7},
-      {"", 0},            {"abc", 0},            {"2147483647", 2147483647},
-      {"-2147483648", -2147483647 - 1},          {"2147483648", 99},  // overflow: the default
-      {"-2147483649", 99},                       {"99999999999999999999", 99},
+      {"12", 12},
+      {"12pt", 12},
+      {" -5", -5},
+      {"\t+7x", 7},
+      {"", 0},
+      {"abc", 0},
+      {"2147483647", 2147483647},
+      {"-2147483648", -2147483647 - 1},
+      {"2147483648", 99},  // overflow: the default
+      {"-2147483649", 99},
+      {"99999999999999999999", 99},
   };
   Settings settings(std::make_shared<MemorySettingsStore>());
   for (const Case& c : cases) {
@@ -31,9 +38,9 @@ TEST(Settings, BooleanParse) {
     bool defaultValue, expected;
   };
   const Case cases[] = {
-      {"true", false, true},  {"TRUE", false, true},  {"True", false, true},
-      {"yes", true, false},   {"false", true, false}, {"1", true, false},
-      {"", true, true},       {"", false, false},     {"truex", true, false},
+      {"true", false, true}, {"TRUE", false, true},  {"True", false, true},
+      {"yes", true, false},  {"false", true, false}, {"1", true, false},
+      {"", true, true},      {"", false, false},     {"truex", true, false},
   };
   Settings settings(std::make_shared<MemorySettingsStore>());
   for (const Case& c : cases) {

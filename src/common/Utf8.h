@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorla {
+
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// Appends the UTF-8 form of a character (U+FFFD for surrogates and values beyond U+10FFFF).
+void AppendUtf8(std::string& out, char32_t c);
+
+// Walks UTF-8 text one character at a time. An invalid, overlong or truncated sequence
+// gives nothing for its first byte, and decoding goes on after that byte.
+class Utf8Decoder {
+ public:
+  explicit Utf8Decoder(std::string_view text) : text_(text) {}
+  bool AtEnd() const { return pos_ >= text_.size(); }
+  std::optional<char32_t> Next();
+  std::size_t Position() const { return pos_; }
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+// UTF-16 (native order code units) and UTF-8; unpaired surrogates become U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view text);
+// Invalid UTF-8 becomes U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view text);
+
+}  // namespace vorla
