@@ -33,24 +33,25 @@ void PrintInfo(CliContext& context, std::ostream& out) {
   if (!config.ExtraCaFile().empty()) out << "Extra CA file: " << Utf8(config.ExtraCaFile()) << '\n';
 
   const ServiceLimits& limits = config.limits;
-  const std::pair<const char*, const std::atomic<int>*> sizes[] = {
-      {"max_translation_len", &limits.max_translation_len},
-      {"max_lex_info_len", &limits.max_lex_info_len},
-      {"max_length", &limits.max_length},
-      {"max_size", &limits.max_size},
-      {"max_count", &limits.max_count},
+  const struct {
+    const char* name;
+    const std::atomic<int>& value;
+    const char* unit;
+  } limitLines[] = {
+      {"max_translation_len", limits.max_translation_len, ""},
+      {"max_lex_info_len", limits.max_lex_info_len, ""},
+      {"max_length", limits.max_length, ""},
+      {"max_size", limits.max_size, ""},
+      {"max_count", limits.max_count, ""},
+      {"request_timeout", limits.request_timeout, " ms"},
+      {"tr_request_timeout", limits.tr_request_timeout, " ms"},
+      {"filetr_request_timeout", limits.filetr_request_timeout, " ms"},
+      {"voc_request_timeout", limits.voc_request_timeout, " ms"},
+      {"voc_update_request_timeout", limits.voc_update_request_timeout, " ms"},
   };
-  for (const auto& [name, value] : sizes)
-    out << name << ": " << value->load() << '\n';
-  const std::pair<const char*, const std::atomic<int>*> timeouts[] = {
-      {"request_timeout", &limits.request_timeout},
-      {"tr_request_timeout", &limits.tr_request_timeout},
-      {"filetr_request_timeout", &limits.filetr_request_timeout},
-      {"voc_request_timeout", &limits.voc_request_timeout},
-      {"voc_update_request_timeout", &limits.voc_update_request_timeout},
-  };
-  for (const auto& [name, value] : timeouts)
-    out << name << ": " << value->load() << " ms\n";
+  for (const auto& line : limitLines) {
+    out << line.name << ": " << line.value.load() << line.unit << '\n';
+  }
 }
 
 }  // namespace

@@ -11,6 +11,13 @@
 namespace vorla {
 namespace {
 
+// A Config whose store holds one value (none when stored is null).
+RefPtr<Config> ConfigWithStored(const char* name, const char* stored) {
+  auto store = std::make_shared<MemorySettingsStore>();
+  if (stored) store->WriteValue(name, stored);
+  return test::MakeHomeConfig(store);
+}
+
 TEST(Config, ReadsTheUiLanguageAndTakesTheDefaultForUnknownValues) {
   struct Case {
     const char* stored;  // null: missing
@@ -22,9 +29,7 @@ TEST(Config, ReadsTheUiLanguageAndTakesTheDefaultForUnknownValues) {
       {"en", UiLanguage::English},  // no digits parse as 0
   };
   for (const Case& c : cases) {
-    auto store = std::make_shared<MemorySettingsStore>();
-    if (c.stored) store->WriteValue("defuilan", c.stored);
-    EXPECT_EQ(test::MakeHomeConfig(store)->GetUiLanguage(), c.expected)
+    EXPECT_EQ(ConfigWithStored("defuilan", c.stored)->GetUiLanguage(), c.expected)
         << (c.stored ? c.stored : "(missing)");
   }
 }
@@ -37,9 +42,7 @@ TEST(Config, ReadsTheAutomaticUpdateCheck) {
   const Case cases[] = {
       {nullptr, true}, {"", true}, {"false", false}, {"TRUE", true}, {"no", false}};
   for (const Case& c : cases) {
-    auto store = std::make_shared<MemorySettingsStore>();
-    if (c.stored) store->WriteValue("UpdInf1", c.stored);
-    EXPECT_EQ(test::MakeHomeConfig(store)->UpdateCheckEnabled(), c.expected)
+    EXPECT_EQ(ConfigWithStored("UpdInf1", c.stored)->UpdateCheckEnabled(), c.expected)
         << (c.stored ? c.stored : "(missing)");
   }
 }
