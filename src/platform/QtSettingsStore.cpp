@@ -13,12 +13,12 @@ namespace {
 
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-QString FromCp1252(std::string_view text) {
-  return QString::fromStdString(Cp1252ToUtf8(text));
-}
-
 QString QtText(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString FromCp1252(std::string_view text) {
+  return QtText(Cp1252ToUtf8(text));
 }
 
 // The file will hold the password digest: it is created readable by its owner only, and an
