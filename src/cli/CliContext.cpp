@@ -1,5 +1,6 @@
 #include "cli/CliContext.h"
 
+#include "config/SessionCounter.h"
 #include "platform/QtStandardFolders.h"
 
 namespace vorla::cli {
@@ -25,7 +26,14 @@ Config& CliContext::config() {
                                ? UiLanguage::English
                                : UiLanguage::Finnish);
   }
+  sessionNumber_ = CountProgramStart(config_->settings());
   return *config_;
+}
+
+TranslatorState& CliContext::state() {
+  if (!state_)
+    state_ = std::make_unique<TranslatorState>(RefPtr<Config>(&config()), sessionNumber_);
+  return *state_;
 }
 
 }  // namespace vorla::cli

@@ -9,6 +9,7 @@
 #include "common/UiLanguage.h"
 #include "config/Config.h"
 #include "platform/QtSettingsStore.h"
+#include "translation/TranslatorState.h"
 
 namespace vorla::cli {
 
@@ -25,13 +26,23 @@ class CliContext {
   // Options that every verb takes: --ui.
   void AddGlobalOptions(CLI::App& app);
 
+  // Building the configuration counts this start of the program (the session number).
   Config& config();
   const QtSettingsStore& settingsStore();
+  TranslatorState& state();
+  UiLanguage ui() { return config().GetUiLanguage(); }
+
+  // What the program ends with: 0 after success, else the verb's result code.
+  int ExitStatus() const { return exitStatus_; }
+  void SetExitStatus(int status) { exitStatus_ = status; }
 
  private:
   std::string uiLanguageCode_;
   std::shared_ptr<QtSettingsStore> store_;
   RefPtr<Config> config_;
+  int sessionNumber_ = 0;
+  std::unique_ptr<TranslatorState> state_;
+  int exitStatus_ = 0;
 };
 
 }  // namespace vorla::cli

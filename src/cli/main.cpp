@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
   vorla::cli::CliContext context;
   context.AddGlobalOptions(app);
   vorla::cli::AddInfoCommand(app, context);
+  vorla::cli::AddLanguagesCommand(app, context);
+  vorla::cli::AddPairCommand(app, context);
 
   try {
     app.parse(argc, argv);
@@ -22,5 +24,5 @@ int main(int argc, char** argv) {
     std::cerr << "vorla: " << error.what() << '\n';
     return 1;
   }
-  return 0;
+  return context.ExitStatus();
 }
