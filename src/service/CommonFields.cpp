@@ -9,10 +9,10 @@ std::string FormatVersion(const ProgramVersion& version) {
   return text;
 }
 
-int DisplayScaleStep(const DisplayMetrics& metrics) {
-  if (metrics.scale162) return 3;
-  if (metrics.scale135) return 2;
-  if (metrics.scale112) return 1;
+int DisplayScaleStep(const DisplayScale& scale) {
+  if (scale.scale162) return 3;
+  if (scale.scale135) return 2;
+  if (scale.scale112) return 1;
   return 0;
 }
 
@@ -21,7 +21,7 @@ CommonFields MakeCommonFields(const Config& config) {
   fields.pid = config.pid();
   fields.ver = FormatVersion(config.version());
   fields.uil = config.GetUiLanguage() == UiLanguage::Finnish ? 1 : 0;
-  fields.dspm = DisplayScaleStep(config.GetDisplayMetrics());
+  fields.dspm = DisplayScaleStep(config.GetDisplayMetrics().scale);
   return fields;
 }
 

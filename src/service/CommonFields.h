@@ -23,7 +23,7 @@ std::string FormatVersion(const ProgramVersion& version);
 
 // The scaling step of the screen the desktop client reported: 3 from 1.62 times 96 dots per
 // inch, 2 from 1.35, 1 from 1.12; 0 without a screen (the command line).
-int DisplayScaleStep(const DisplayMetrics& metrics);
+int DisplayScaleStep(const DisplayScale& scale);
 
 CommonFields MakeCommonFields(const Config& config);
 
