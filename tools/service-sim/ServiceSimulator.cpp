@@ -205,8 +205,13 @@ bool ServiceSimulator::Answer(MHD_Connection* connection, SimRequest request) {
                                                MHD_RESPMEM_MUST_COPY);
   }
   if (!response) return false;
-  MHD_add_response_header(response, "Content-Type", answer.contentType.c_str());
+  if (!answer.contentType.empty()) {
+    MHD_add_response_header(response, "Content-Type", answer.contentType.c_str());
+  }
   if (answer.setCookie) MHD_add_response_header(response, "Set-Cookie", answer.setCookie->c_str());
+  for (const auto& [name, value] : answer.headers) {
+    MHD_add_response_header(response, name.c_str(), value.c_str());
+  }
   const MHD_Result queued =
       MHD_queue_response(connection, static_cast<unsigned>(answer.status), response);
   MHD_destroy_response(response);
