@@ -30,7 +30,6 @@ bool ByteBlock::Reserve(std::size_t capacity) {
   if (!grown) return false;
   data_ = static_cast<char*>(grown);
   capacity_ = capacity;
-  data_[size_] = '\0';
   return true;
 }
 

@@ -7,7 +7,7 @@ namespace vorla {
 
 // Bytes in one heap block that grows in place where it can: the C allocator remaps large
 // blocks instead of copying them, which matters for results of hundreds of megabytes.
-// Always keeps room for a zero byte after the data.
+// Keeps room for a zero byte after the data, written by SetSize.
 class ByteBlock {
  public:
   ByteBlock() = default;

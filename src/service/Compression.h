@@ -9,7 +9,8 @@
 
 namespace vorla {
 
-// Results of inflation, the translation result codes of the same meaning.
+// Results of compression and inflation, the translation result codes of the same meaning.
+inline constexpr std::int32_t kCompressionFailed = 5;
 inline constexpr std::int32_t kInflateOk = 0;
 inline constexpr std::int32_t kInflateDamaged = 8;  // not a complete zlib stream
 inline constexpr std::int32_t kInflateTooLong = 9;  // longer than allowed

@@ -1,0 +1,39 @@
+#include "service/JobCompression.h"
+
+#include <cstring>
+
+#include "service/Compression.h"
+#include "translation/TranslationFlags.h"
+
+namespace vorla {
+
+std::int32_t CompressSource(TranslationJob& job) {
+  if (job.error != 0) return job.error;
+  std::optional<std::string> packed = CompressBytes(job.Source());
+  if (!packed) return kCompressionFailed;
+  if (packed->size() < job.Source().size()) {
+    job.SetSource(std::move(*packed));
+  } else {
+    job.trflags &= ~kTrCompress;
+  }
+  if (job.trflags & kTrCompress) job.trflags |= kTrCompressed;
+  return 0;
+}
+
+std::int32_t ExpandResult(TranslationJob& job, std::int32_t maxLength) {
+  if (job.Result().empty()) return kInflateDamaged;
+  ByteBlock expanded;
+  const std::int32_t result = InflateBuffer(job.Result(), maxLength, expanded);
+  if (result != kInflateOk) return result;
+  const auto length = static_cast<std::int32_t>(expanded.size());
+  if (job.resbuf) {
+    if (!job.resbuf->Resize(length)) return kInflateDamaged;
+    std::memcpy(job.resbuf->GetData(), expanded.data(), expanded.size());
+  } else {
+    job.rescopy.assign(expanded.view());
+  }
+  job.resunpacked = length;
+  return 0;
+}
+
+}  // namespace vorla
