@@ -41,7 +41,7 @@ class Inflater {
 
 }  // namespace
 
-std::int32_t InflateBuffer(std::string_view compressed, std::int64_t maxLength, ByteBlock& out) {
+std::int32_t InflateBuffer(std::string_view compressed, std::int64_t maxLength, IDataBuffer& out) {
   const auto limit = static_cast<std::size_t>(EffectiveMaximum(maxLength));
   if (compressed.size() > std::numeric_limits<uInt>::max()) return kInflateDamaged;
   Inflater inflater;
@@ -50,22 +50,22 @@ std::int32_t InflateBuffer(std::string_view compressed, std::int64_t maxLength, 
   stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
   stream.avail_in = static_cast<uInt>(compressed.size());
 
+  // Text rarely shrinks to less than a quarter, so the first room is usually the last.
   // One byte beyond the limit is enough to know that the result is too long.
   const std::size_t stopAt = limit + 1;
   std::size_t room = std::min(compressed.size() * 4 + 1024, stopAt);
-  if (!out.Reserve(room)) return kInflateDamaged;
-  out.SetSize(0);
+  if (out.Reserve(static_cast<std::int32_t>(room)) < 0) return kInflateDamaged;
   for (;;) {
     const std::size_t produced = stream.total_out;
     if (produced == room) {
       if (room == stopAt) return kInflateTooLong;
       room = std::min(room * 2, stopAt);
-      if (!out.Reserve(room)) return kInflateDamaged;
+      // The length tells the buffer which bytes to keep when it moves them.
+      out.SetLength(static_cast<std::int32_t>(produced));
+      if (out.Reserve(static_cast<std::int32_t>(room)) < 0) return kInflateDamaged;
     }
-    const std::size_t chunk =
-        std::min<std::size_t>(room - produced, std::numeric_limits<uInt>::max());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data() + produced);
-    stream.avail_out = static_cast<uInt>(chunk);
+    stream.next_out = reinterpret_cast<Bytef*>(out.GetData() + produced);
+    stream.avail_out = static_cast<uInt>(room - produced);
     const int result = inflate(&stream, Z_NO_FLUSH);
     if (result == Z_STREAM_END) break;
     if (result != Z_OK && result != Z_BUF_ERROR) return kInflateDamaged;
@@ -73,7 +73,8 @@ std::int32_t InflateBuffer(std::string_view compressed, std::int64_t maxLength, 
     if (stream.avail_out != 0) return kInflateDamaged;
   }
   if (stream.total_out > limit) return kInflateTooLong;
-  out.SetSize(stream.total_out);
+  out.SetLength(static_cast<std::int32_t>(stream.total_out));
+  out.GetData()[stream.total_out] = '\0';
   return kInflateOk;
 }
 

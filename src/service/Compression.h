@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "service/ByteBlock.h"
+#include "common/DataBuffer.h"
 
 namespace vorla {
 
@@ -28,9 +28,10 @@ constexpr std::int64_t EffectiveMaximum(std::int64_t maximum) {
 // nothing when it fails.
 std::optional<std::string> CompressBytes(std::string_view bytes);
 
-// Inflates one zlib stream. Complete only when the stream's end is reached: a truncated or
-// damaged stream gives kInflateDamaged. A result longer than maxLength (-1: the fixed
-// ceiling) gives kInflateTooLong as soon as inflation passes it.
-std::int32_t InflateBuffer(std::string_view compressed, std::int64_t maxLength, ByteBlock& out);
+// Inflates one zlib stream into the (empty) buffer, straight into its storage. Complete only
+// when the stream's end is reached: a truncated or damaged stream gives kInflateDamaged.
+// A result longer than maxLength (-1: the fixed ceiling) gives kInflateTooLong as soon as
+// inflation passes it. The buffer's content is terminated by a zero byte.
+std::int32_t InflateBuffer(std::string_view compressed, std::int64_t maxLength, IDataBuffer& out);
 
 }  // namespace vorla

@@ -1,7 +1,5 @@
 #include "service/JobCompression.h"
 
-#include <cstring>
-
 #include "service/Compression.h"
 #include "translation/TranslationFlags.h"
 
@@ -22,17 +20,15 @@ std::int32_t CompressSource(TranslationJob& job) {
 
 std::int32_t ExpandResult(TranslationJob& job, std::int32_t maxLength) {
   if (job.Result().empty()) return kInflateDamaged;
-  ByteBlock expanded;
-  const std::int32_t result = InflateBuffer(job.Result(), maxLength, expanded);
+  RefPtr<IStringBuffer> expanded = MakeRef<StringBuffer>();
+  const std::int32_t result = InflateBuffer(job.Result(), maxLength, *expanded);
   if (result != kInflateOk) return result;
-  const auto length = static_cast<std::int32_t>(expanded.size());
+  job.resunpacked = expanded->GetLength();
   if (job.resbuf) {
-    if (!job.resbuf->Resize(length)) return kInflateDamaged;
-    std::memcpy(job.resbuf->GetData(), expanded.data(), expanded.size());
+    job.resbuf = std::move(expanded);
   } else {
-    job.rescopy.assign(expanded.view());
+    job.rescopy.assign(ViewOf(*expanded));
   }
-  job.resunpacked = length;
   return 0;
 }
 

@@ -12,8 +12,8 @@ namespace vorla {
 // job's error when it already has one, 5 when compression fails, else 0.
 std::int32_t CompressSource(TranslationJob& job);
 
-// Unpacks the job's result in place: the result buffer, when there is one, holds the
-// expanded bytes afterwards, else the detached result does; resunpacked gets the length.
+// Unpacks the job's result: the result buffer, when there is one, is replaced by one holding
+// the expanded bytes, else the detached result holds them; resunpacked gets the length.
 // 8 for a missing or damaged result, 9 for one longer than maxLength (-1: no maximum of
 // its own), else 0.
 std::int32_t ExpandResult(TranslationJob& job, std::int32_t maxLength);
