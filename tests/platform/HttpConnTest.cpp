@@ -202,6 +202,14 @@ TEST_F(HttpConnTest, ErrorPageIsAnAnswerWhoseStatusCanBeQueried) {
   EXPECT_EQ(status, 500);
   EXPECT_EQ(conn->QueryContentType(type), 0);
   EXPECT_EQ(type, "text/html");
+
+  std::int32_t index = 0;
+  std::string value;
+  EXPECT_EQ(conn->QueryInfo("content-type", value, index), 0);
+  EXPECT_EQ(value, "text/html");
+  EXPECT_EQ(index, 1);
+  EXPECT_EQ(conn->QueryInfo("content-type", value, index), 1);
+  EXPECT_EQ(conn->QueryMimeVersion(value), 1);
 }
 
 TEST_F(HttpConnTest, QueryCharsetReadsTheAnswersContentType) {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 #include "ServiceSimulator.h"
 #include "platform/CHttpConn.h"
+#include "support/TempHome.h"
 #include "support/TestCommands.h"
 
 namespace vorla::sim {
@@ -82,6 +84,22 @@ TEST_F(ServiceSimulatorTest, ExpiringTheSessionForgetsEveryLogin) {
   simulator_.SetFaults("echo", faults);
   Post(simulator_, "cmd=echo");
   EXPECT_FALSE(context.sessions.UserOf(request));
+}
+
+TEST(UserTable, LoadsOnePairALine) {
+  const test::TempDir folder;
+  const std::string good = (folder.path() / "users").string();
+  std::ofstream(good) << "# test accounts\nanna secret\n\n  bert   pa55  \n";
+  UserTable users;
+  ASSERT_TRUE(users.Load(good));
+  EXPECT_EQ(users.PasswordOf("anna"), "secret");
+  EXPECT_EQ(users.PasswordOf("bert"), "pa55");
+  EXPECT_FALSE(users.PasswordOf("carl"));
+
+  const std::string bad = (folder.path() / "bad").string();
+  std::ofstream(bad) << "anna\n";
+  EXPECT_FALSE(UserTable().Load(bad));
+  EXPECT_FALSE(UserTable().Load((folder.path() / "missing").string()));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <chrono>
+#include <fstream>
 #include <thread>
 
 #include "ServiceFixture.h"
@@ -9,6 +10,7 @@
 #include "service/AnswerReader.h"
 #include "service/SessionCookies.h"
 #include "support/RecordingObserver.h"
+#include "support/TestCertificates.h"
 
 namespace vorla {
 namespace {
@@ -180,6 +182,28 @@ TEST_F(ServiceClientTest, InitialiseCopiesTheLimitsAndForgetsACancel) {
   EXPECT_EQ(client_.MaxDictionarySize(), 100'000);
   EXPECT_EQ(client_.ProductId(), 4);
   EXPECT_EQ(client_.ServiceUrl(), sim_.url());
+}
+
+TEST(CurlHttpConnFactory, TrustsTheConfiguredCaBesideTheSystemOnes) {
+  const test::TestAuthority authority;
+  const test::IssuedCertificate issued = authority.Issue({"IP:127.0.0.1"});
+  sim::ServiceSimulator secure({0, issued.certificatePem, issued.keyPem});
+  test::RegisterTestCommands(secure);
+  const std::filesystem::path caFile = test::CurrentHome() / "ca.pem";
+  std::ofstream(caFile) << authority.CertificatePem();
+
+  for (const bool configured : {true, false}) {
+    Environment environment;
+    if (configured) environment.caFile = caFile;
+    RefPtr<Config> config =
+        test::MakeHomeConfig(std::make_shared<MemorySettingsStore>(), environment);
+    CurlHttpConnFactory factory(config);
+    RefPtr<IHttpConn> conn = factory.CreateHttpConn(Config::kProductName, {}, 0, 0, true);
+    const std::string body = "cmd=blob&n=1";
+    EXPECT_EQ(conn->SendRequest(secure.url(), true, body.data(),
+                                static_cast<std::int32_t>(body.size()), 0, false),
+              configured ? http::kOk : http::kSendFailed);
+  }
 }
 
 }  // namespace
