@@ -31,8 +31,8 @@ struct SimRequest {
 struct SimAnswer {
   int status = 200;
   std::string body;
-  std::string contentType = "application/octet-stream";  // empty: no Content-Type
-  std::optional<std::string> setCookie;  // the whole Set-Cookie value
+  std::string contentType = "application/octet-stream";      // empty: no Content-Type
+  std::optional<std::string> setCookie;                      // the whole Set-Cookie value
   std::vector<std::pair<std::string, std::string>> headers;  // further headers (Location)
 };
 
