@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "service/LoginResults.h"
+
 namespace vorla {
 
 namespace {
@@ -266,7 +268,16 @@ void TranslatorState::CountLogin() {
 }
 
 void TranslatorState::Logout() {
-  std::lock_guard lock(mutex_);
+  {
+    std::lock_guard lock(mutex_);
+    ForgetLogin();
+  }
+  if (IAuthenticationObserver* observer = Observer()) {
+    observer->OnStateChanged(GetUserName(), kLoginNoUser);
+  }
+}
+
+void TranslatorState::ForgetLogin() {
   loggedIn_ = false;
   accountType_ = 0;
   quotaLeft_ = 0;

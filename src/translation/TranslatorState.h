@@ -1,16 +1,27 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 #include "common/RefPtr.h"
 #include "config/Config.h"
+#include "service/HttpConn.h"
+#include "service/HttpConnFactory.h"
+#include "service/LoginSession.h"
+#include "translation/IAuthenticationObserver.h"
 #include "translation/LanguagePairs.h"
 #include "translation/LanguageView.h"
+#include "translation/LexiconInfoReceiver.h"
+#include "translation/LoginPrompt.h"
+#include "translation/StatusBar.h"
 
 namespace vorla {
 
@@ -18,7 +29,7 @@ namespace vorla {
 // the current pair, the pairs and further languages the account may use, the login and the
 // account values. Every operation takes the state's lock, so worker threads and the window
 // thread may use it at once. Texts (user name, password, digest) are Windows-1252 bytes.
-class TranslatorState : public LanguageView {
+class TranslatorState : public LanguageView, public LoginSession {
  public:
   // A login older than this many seconds counts as expired where a caller checks it.
   static constexpr int kDefaultLoginValidity = 1740;
@@ -26,6 +37,7 @@ class TranslatorState : public LanguageView {
   // Reads the language and login values from the settings; sessionNumber is this run's
   // number (CountProgramStart).
   TranslatorState(RefPtr<Config> config, int sessionNumber);
+  // Waits for the login threads it started.
   ~TranslatorState() override;
   TranslatorState(const TranslatorState&) = delete;
   TranslatorState& operator=(const TranslatorState&) = delete;
@@ -87,8 +99,48 @@ class TranslatorState : public LanguageView {
   // also the stored digest and length).
   void Logout();
 
+  // ---- Logging in.
+  // What a login works with, set once by the program before any login: the connections,
+  // the prompt, the status line, the observer and the receiver of the lexicon lists (the
+  // last two outlive this state).
+  struct LoginHooks {
+    std::shared_ptr<HttpConnFactory> connections;
+    std::shared_ptr<LoginPrompt> prompt;
+    std::shared_ptr<StatusBar> statusBar;
+    IAuthenticationObserver* observer = nullptr;
+    LexiconInfoReceiver* lexicons = nullptr;
+  };
+  void SetLoginHooks(LoginHooks hooks);
+
+  struct LoginOptions {
+    // How many requests may be made: 4 for interactive use, 1 for automatic logins.
+    int attempts = 4;
+    // -1: report in the status line as the status-bar flag says; 0: never; 1: always.
+    int statusBarMode = -1;
+    // Answer 3 instead of prompting.
+    bool promptFree = false;
+    // Prompt even with stored credentials, and log in even when logged in.
+    bool forceDialog = false;
+    // Ask the service to refuse a client older than it supports (`vchkt`).
+    bool versionCheck = false;
+    // The job waiting for this login, whose progress display reports a repeated request.
+    RefPtr<IHttpConnObserver> jobObserver;
+  };
+  // Logs in: at once 0 when logged in; otherwise with the stored name and digest, or with
+  // what the prompt answers, until a request succeeds or the attempts are used up. The
+  // result is 0 or the result of the last request (11 when cancelled before any).
+  int Login(const LoginOptions& options);
+  // Runs Login on a thread of its own (the "Log in..." command: 4 attempts, forced prompt).
+  void StartLoginThread(int attempts, int statusBarMode, bool forceDialog);
+  // Fetches the lexicon lists of the logged-in user and hands them to the receiver: 0, the
+  // service's status, 2 for a failed exchange, 9 for an answer too long.
+  int GetLexiconInfo();
+  // The silent login after the service reported an expired session: one attempt.
+  bool Relogin() override;
+  IAuthenticationObserver* Observer() const;
+
   // ---- Account ("AccInf1", "AccInf2") and the values of the login answer.
-  std::int32_t UserId() const;
+  std::int32_t UserId() const override;
   int GetAccountType() const;
   int GetQuotaLeft() const;
   // Stores both values.
@@ -109,8 +161,15 @@ class TranslatorState : public LanguageView {
  private:
   void WritePair(const LanguagePair& pair);
 
+  // Logout with the lock held.
+  void ForgetLogin();
+  // The steps of Login.
+  int LoginAttempts(const LoginOptions& options, bool report);
+  void Report(bool report, std::string_view text) const;
+
   RefPtr<Config> config_;
   const int sessionNumber_;
+  LoginHooks hooks_;
 
   mutable std::mutex mutex_;
   LanguagePair pair_;
@@ -132,6 +191,13 @@ class TranslatorState : public LanguageView {
   std::array<std::int32_t, 2> accountValues_{};
   bool askConfirmation_ = true;
   bool statusBarReporting_ = true;
+
+  struct LoginThread {
+    std::shared_ptr<std::atomic<bool>> done;
+    std::jthread thread;
+  };
+  std::mutex threadsMutex_;
+  std::vector<LoginThread> loginThreads_;
 };
 
 // Whether a text is a password digest as this client makes them: 32 lower-case hexadecimal

@@ -86,20 +86,59 @@ TEST_F(ServiceSimulatorTest, ExpiringTheSessionForgetsEveryLogin) {
   EXPECT_FALSE(context.sessions.UserOf(request));
 }
 
-TEST(UserTable, LoadsOnePairALine) {
+TEST(AccountTable, LoadsOneAccountALine) {
   const test::TempDir folder;
   const std::string good = (folder.path() / "users").string();
-  std::ofstream(good) << "# test accounts\nanna secret\n\n  bert   pa55  \n";
-  UserTable users;
-  ASSERT_TRUE(users.Load(good));
-  EXPECT_EQ(users.PasswordOf("anna"), "secret");
-  EXPECT_EQ(users.PasswordOf("bert"), "pa55");
-  EXPECT_FALSE(users.PasswordOf("carl"));
+  std::ofstream(good) << "# test accounts\nanna " << PasswordDigest("secret")
+                      << " type=4 quota=900 pairs=5 first=Anna last=Aho company=Oy_Ab\n\n"
+                      << "  bert   " << PasswordDigest("pa55") << "  \n";
+  AccountTable accounts;
+  ASSERT_TRUE(accounts.Load(good));
+  const auto anna = accounts.Find("anna");
+  ASSERT_TRUE(anna);
+  EXPECT_EQ(anna->digest, "5ebe2294ecd0e0f08eab7690d2a6ee69");
+  EXPECT_EQ(anna->accountType, 4);
+  EXPECT_EQ(anna->quota, 900);
+  EXPECT_EQ(anna->pairBits, 5);
+  EXPECT_EQ(anna->company, "Oy Ab");
+  const auto bert = accounts.Find("bert");
+  ASSERT_TRUE(bert);
+  EXPECT_EQ(bert->pairBits, 3);
+  EXPECT_NE(bert->userId, anna->userId);
+  EXPECT_FALSE(accounts.Find("carl"));
 
-  const std::string bad = (folder.path() / "bad").string();
-  std::ofstream(bad) << "anna\n";
-  EXPECT_FALSE(UserTable().Load(bad));
-  EXPECT_FALSE(UserTable().Load((folder.path() / "missing").string()));
+  for (const char* line :
+       {"anna\n", "anna short\n", "anna 5ebe2294ecd0e0f08eab7690d2a6ee69 type=x\n",
+        "anna 5ebe2294ecd0e0f08eab7690d2a6ee69 colour=red\n"}) {
+    const std::string bad = (folder.path() / "bad").string();
+    std::ofstream(bad) << line;
+    EXPECT_FALSE(AccountTable().Load(bad)) << line;
+  }
+  EXPECT_FALSE(AccountTable().Load((folder.path() / "missing").string()));
+}
+
+TEST(SessionTable, ReadsTheFirstPairOfTheCookieHeader) {
+  SessionTable sessions;
+  const std::string plain = sessions.Open("anna");
+  const std::string secure = sessions.Open("bert", true);
+  EXPECT_EQ(plain.find("Secure"), std::string::npos);
+  EXPECT_NE(secure.find("; Secure"), std::string::npos);
+  EXPECT_NE(plain.substr(0, plain.find(';')), secure.substr(0, secure.find(';')));
+  struct Case {
+    std::string header;
+    std::optional<std::string> user;
+  };
+  const Case cases[] = {
+      {plain, "anna"},  // sent back with its attributes
+      {secure, "bert"},
+      {"other=1; " + plain, std::nullopt},
+      {"sid=unknown", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SimRequest request;
+    request.headers = {{"Cookie", c.header}};
+    EXPECT_EQ(sessions.UserOf(request), c.user) << c.header;
+  }
 }
 
 }  // namespace
