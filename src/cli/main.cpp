@@ -16,8 +16,11 @@ int main(int argc, char** argv) {
 
   vorla::cli::CliContext context;
   context.AddGlobalOptions(app);
+  vorla::cli::AddAccountCommand(app, context);
   vorla::cli::AddInfoCommand(app, context);
   vorla::cli::AddLanguagesCommand(app, context);
+  vorla::cli::AddLoginCommand(app, context);
+  vorla::cli::AddLogoutCommand(app, context);
   vorla::cli::AddPairCommand(app, context);
 
   try {
