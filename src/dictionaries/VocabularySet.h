@@ -19,9 +19,6 @@ class VocabularySet {
  public:
   VocabularySet(RefPtr<Config> config, int srclan, int tgtlan);
 
-  int srclan() const { return srclan_; }
-  int tgtlan() const { return tgtlan_; }
-
   // Parses the stored list; when nothing is stored or nothing parses, the default list of
   // the direction.
   void LoadLexInfo();

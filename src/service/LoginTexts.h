@@ -16,9 +16,5 @@ BilingualText LoginPromptText(std::optional<int> lastResult);
 // Shown while a login runs.
 inline constexpr BilingualText kLoggingInText{"Logging in... please wait",
                                               "Kirjaudutaan sisään... odota hetki"};
-// Shown for a waiting job before a login request is repeated.
-inline constexpr BilingualText kLoginRetryText{
-    "Connection to the server failed. Retrying to log in...",
-    "Yhteys palvelimeen epäonnistui. Yritetään uudestaan..."};
 
 }  // namespace vorla

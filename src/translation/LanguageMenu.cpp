@@ -1,6 +1,6 @@
 #include "translation/LanguageMenu.h"
 
-#include "translation/LanguageNames.h"
+#include "translation/LanguagePairs.h"
 #include "translation/TranslatorState.h"
 
 namespace vorla {
@@ -47,11 +47,6 @@ void ChooseMenuItem(TranslatorState& state, LanguageMenuItem item) {
     pair.automatic = true;
   }
   state.ChoosePair(pair);
-}
-
-std::string_view MenuItemText(LanguageMenuItem item, UiLanguage language) {
-  if (item == LanguageMenuItem::AutoSelection) return AutoSelectionName(language);
-  return DirectionName(PairOf(item), language);
 }
 
 }  // namespace vorla

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <string_view>
-
-#include "common/UiLanguage.h"
-
 namespace vorla {
 
 class TranslatorState;
@@ -20,7 +16,5 @@ bool IsMenuItemEnabled(LanguageMenuItem item, int accountType, int bits);
 // "Auto-Selection" turns automatic direction on and, for accounts with further languages,
 // sets English to Finnish. The pending notice is cleared either way.
 void ChooseMenuItem(TranslatorState& state, LanguageMenuItem item);
-
-std::string_view MenuItemText(LanguageMenuItem item, UiLanguage language);
 
 }  // namespace vorla

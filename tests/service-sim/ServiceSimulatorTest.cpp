@@ -3,6 +3,7 @@
 #include <fstream>
 #include <string>
 
+#include "AccountCommands.h"
 #include "ServiceSimulator.h"
 #include "platform/CHttpConn.h"
 #include "support/TempHome.h"
@@ -138,6 +139,62 @@ TEST(SessionTable, ReadsTheFirstPairOfTheCookieHeader) {
     SimRequest request;
     request.headers = {{"Cookie", c.header}};
     EXPECT_EQ(sessions.UserOf(request), c.user) << c.header;
+  }
+}
+
+class AccountCommandsTest : public testing::Test {
+ protected:
+  AccountCommandsTest() {
+    RegisterAccountCommands(simulator_);
+    simulator_.context().accounts.Add(DemoAccount());
+    for (const int status : {5, 8, 12}) {
+      SimAccount refused;
+      refused.name = "refused" + std::to_string(status);
+      refused.digest = PasswordDigest("secret");
+      refused.status = status;
+      simulator_.context().accounts.Add(refused);
+    }
+  }
+
+  ServiceSimulator simulator_{{}};
+};
+
+TEST_F(AccountCommandsTest, LoginStatuses) {
+  const std::string secret = PasswordDigest("secret");
+  const std::string block(16, '\0');
+  struct Case {
+    std::string fields;
+    std::string answer;
+  };
+  const Case cases[] = {
+      {"login=nobody&pwd=" + secret, Int32s({2}) + block},
+      {"login=demo&pwd=" + secret, Int32s({3}) + block},
+      {"login=demo", Int32s({3}) + block},
+      {"login=refused5&pwd=" + secret, Int32s({5}) + block},
+      {"login=refused8&pwd=" + secret, Int32s({8})},
+      {"login=refused12&pwd=" + secret, Int32s({12}) + block},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Post(simulator_, "cmd=chkrauth&p=12&ver=3.1.2&" + c.fields).second, c.answer)
+        << c.fields;
+  }
+  simulator_.context().minimumVersion = "3.1.3";
+  const std::string demo = "cmd=chkrauth&login=demo&pwd=" + PasswordDigest("demo");
+  EXPECT_EQ(Post(simulator_, demo + "&ver=3.1.2&vchkt=1").second, Int32s({15}) + block);
+  EXPECT_EQ(Post(simulator_, demo + "&ver=3.1.3&vchkt=1").second.substr(0, 4), Int32s({0}));
+  EXPECT_EQ(Post(simulator_, demo + "&ver=3.1.2").second.size(), 4u + 76u);
+}
+
+TEST_F(AccountCommandsTest, WithoutASessionAccountCommandsAnswerFifteenAndListsMinusTwelve) {
+  struct Case {
+    const char* body;
+    std::int32_t status;
+  };
+  const Case cases[] = {{"cmd=getaccountinfo&p=2&pid=4", 15},
+                        {"cmd=updateaccountinfo&p=2&pid=4&passwd=abcdef", 15},
+                        {"cmd=getlexinfo&p=7&lanpairs=3&voctype=2&nvoctype=3&pid=4&uid=1", -12}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(Post(simulator_, c.body).second, Int32s({c.status, 0})) << c.body;
   }
 }
 

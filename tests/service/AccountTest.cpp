@@ -33,10 +33,17 @@ TEST(Account, LogsInSilentlyAndReadsTheAccount) {
   EXPECT_EQ(f.Requests("chkrauth").size(), 1u);
   EXPECT_EQ(f.Requests("getaccountinfo")[0].body, "cmd=getaccountinfo&p=2&pid=4");
 
-  // A login older than its validity counts as none.
+  EXPECT_EQ(f.statusBar_->texts,
+            (std::vector<std::string>{"Kirjaudutaan sisään... odota hetki",
+                                      "Ladataan käyttäjätilin tietoja... odota hetki", ""}));
+
+  // A login older than its validity counts as none. Once the window has closed, the worker
+  // leaves its status line alone.
   f.state_->SetLoginValidity(-1);
+  account->Close();
   ASSERT_EQ(account->LoadAccount().result, 0);
   EXPECT_EQ(f.Requests("chkrauth").size(), 2u);
+  EXPECT_EQ(f.statusBar_->texts.size(), 3u);
 }
 
 TEST(Account, AccountTextUpToItsLimit) {

@@ -166,7 +166,7 @@ TEST(LanguageMenu, CommandsSetThePairAndClearTheNotice) {
         {{"AccInf1", c.accountType}, {"LanInf1", "100"}, {"LanInf2", "112"}, {"LanInf3", "false"}});
     ASSERT_TRUE(f.state->IsNoticePending());
     ChooseMenuItem(*f.state, c.item);
-    EXPECT_EQ(f.state->GetPair(), c.expected) << MenuItemText(c.item, kEn);
+    EXPECT_EQ(f.state->GetPair(), c.expected) << static_cast<int>(c.item);
     EXPECT_FALSE(f.state->IsNoticePending());
   }
 }

@@ -9,7 +9,7 @@ namespace vorla::sim {
 namespace {
 
 constexpr char kFieldEnd = '\x01';
-// What a request without a valid session gets: account commands 15, dictionary ones -12.
+// What a request without a valid session gets: account commands 15, the lexicon lists -12.
 constexpr std::int32_t kAccountSessionExpired = 15;
 constexpr std::int32_t kDictionarySessionExpired = -12;
 constexpr std::int32_t kPasswordNotAccepted = 5;
@@ -22,20 +22,14 @@ SimAnswer Framed(std::int32_t status, const std::string& payload = {}) {
   return answer;
 }
 
-std::optional<SimAccount> SessionAccount(const SimRequest& request, SimContext& context) {
-  const auto user = context.sessions.UserOf(request);
-  if (!user) return std::nullopt;
-  return context.accounts.Find(*user);
-}
-
 SimAnswer LexiconInfo(const SimRequest& request, SimContext& context) {
-  const auto account = SessionAccount(request, context);
+  const auto account = context.SessionAccount(request);
   if (!account) return Framed(kDictionarySessionExpired);
   return Framed(0, account->lexicons);
 }
 
 SimAnswer AccountInfo(const SimRequest& request, SimContext& context) {
-  const auto account = SessionAccount(request, context);
+  const auto account = context.SessionAccount(request);
   if (!account) return Framed(kAccountSessionExpired);
   std::string text;
   for (const std::string* field :
@@ -50,7 +44,7 @@ SimAnswer AccountInfo(const SimRequest& request, SimContext& context) {
 }
 
 SimAnswer UpdateAccount(const SimRequest& request, SimContext& context) {
-  const auto account = SessionAccount(request, context);
+  const auto account = context.SessionAccount(request);
   if (!account) return Framed(kAccountSessionExpired);
   const std::string* password = request.Field("passwd");
   if (!password || password->size() < kShortestPassword) return Framed(kPasswordNotAccepted);

@@ -29,4 +29,10 @@ void SessionTable::ExpireAll() {
   users_.clear();
 }
 
+std::optional<SimAccount> SimContext::SessionAccount(const SimRequest& request) const {
+  const auto user = sessions.UserOf(request);
+  if (!user) return std::nullopt;
+  return accounts.Find(*user);
+}
+
 }  // namespace vorla::sim

@@ -37,6 +37,11 @@ struct SimContext {
   bool secure = false;  // the simulator serves HTTPS
   // The oldest client version a login with a version check accepts ("3.1.2"); empty: any.
   std::string minimumVersion;
+
+  // The account of the request's session; nothing without a valid one, which the service
+  // answers with 15 (translation, price, speech and account commands) or -12 (dictionary
+  // commands and the lexicon lists).
+  std::optional<SimAccount> SessionAccount(const SimRequest& request) const;
 };
 
 }  // namespace vorla::sim
