@@ -123,7 +123,7 @@ TEST(Login, UserNameWithFormCharactersIsEscaped) {
   f.sim_.context().accounts.Add(odd);
   f.prompt_->answers.push_back({odd.name, "secret"});
   ASSERT_EQ(f.LogIn(), 0);
-  const std::string& body = f.Requests("chkrauth")[0].body;
+  const std::string body = f.Requests("chkrauth")[0].body;
   EXPECT_NE(body.find("&login=a%26b+c%2bd%3d%25&pwd="), std::string::npos) << body;
 }
 
