@@ -47,6 +47,7 @@ TEST(PlainText, TextBecomesParagraphsWithoutFormatting) {
       {"a\rb\nc\r\n", StreamEncoding::Utf8, {"a", "b", "c", ""}},
       {"a\n\nb", StreamEncoding::Utf8, {"a", "", "b"}},
       {"t\tab\vline", StreamEncoding::Utf8, {"t\tab\vline"}},
+      {"no\x01\x0c controls", StreamEncoding::Utf8, {"no controls"}},
       {"\xe4\x80", StreamEncoding::Windows1252, {"ä€"}},
       {"Жa\xff", StreamEncoding::Utf8, {"Жa\uFFFD"}},
   };

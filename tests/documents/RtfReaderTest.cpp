@@ -69,6 +69,7 @@ TEST(RtfReader, SymbolsBreaksAndDestinations) {
       {"hidden text", R"({\rtf1 a{\v b}c\v d\v0 e})", "ace"},
       {"binary data", R"({\rtf1 a{\*\blob\bin4 }}{}}b})", "ab"},
       {"binary data outside a destination", R"({\rtf1 a\bin2 {}b})", "ab"},
+      {"control characters are not text", R"({\rtf1 a\'01\u13?b\'09c})", "ab\tc"},
       {"invalid hex byte", R"({\rtf1 a\'zzb\'5x})", "azzbx"},
       {"text after the document", R"({\rtf1 a}b)", "a"},
       {"numbering fallback text", R"({\rtf1{\pntext 1.\tab}Item})", "1.\tItem"},

@@ -11,9 +11,13 @@ namespace vorla {
 
 // What a text pane holds: paragraphs of formatted runs, with pictures and other embedded
 // objects kept as opaque items. Text is UTF-8. Inside a run's text a tab is '\t' and a line
-// break within the paragraph is '\v'; paragraph breaks are the boundaries between paragraphs.
+// break within the paragraph is '\v'; no other control character occurs. Paragraph breaks
+// are the boundaries between paragraphs.
 inline constexpr char kTabCharacter = '\t';
 inline constexpr char kLineBreakCharacter = '\v';
+
+// Appends text without the control characters a document does not hold.
+void AppendDocumentText(std::string& out, std::string_view text);
 
 struct RgbColor {
   std::uint8_t red = 0;
@@ -73,6 +77,7 @@ struct Paragraph {
   std::vector<InlineItem> items{};
 
   // Appends text in the given format, extending the last run when its format is the same.
+  // Control characters other than tab and line break are left out.
   void AppendText(const CharacterFormat& runFormat, std::string_view text);
   friend bool operator==(const Paragraph&, const Paragraph&) = default;
 };

@@ -133,7 +133,8 @@ void RtfParser::BeginContent() {
 
 void RtfParser::FlushText() {
   if (collector_.Empty()) return;
-  const std::string text = collector_.Take();
+  std::string text;
+  AppendDocumentText(text, collector_.Take());
   RtfGroupState& state = State();
   switch (state.destination) {
     case RtfDestination::Text:
@@ -247,7 +248,7 @@ const CharacterFormat& RtfParser::CurrentFormat() {
   const RtfCharacterState& character = State().character;
   if (formatValid_ && formatState_ == character) return format_;
   CharacterFormat format;
-  if (const RtfFont* font = CurrentFont(character)) format.fontFamily = font->name;
+  if (const RtfFont* font = CurrentFont(character)) format.fontFamily = font->Family();
   format.fontSizeHalfPoints = character.fontSize;
   format.bold = character.bold;
   format.italic = character.italic;

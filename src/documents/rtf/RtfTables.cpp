@@ -28,8 +28,11 @@ void RtfFontTable::AddNameText(std::string_view text) {
   font->name.append(text.substr(0, end));
   if (end == std::string_view::npos) return;
   font->nameComplete = true;
-  const auto last = font->name.find_last_not_of(' ');
-  font->name.erase(last == std::string::npos ? 0 : last + 1);
+}
+
+std::string_view RtfFont::Family() const {
+  const std::string_view family = name;
+  return family.substr(0, family.find_last_not_of(' ') + 1);
 }
 
 const RtfFont* RtfFontTable::Find(std::int32_t number) const {

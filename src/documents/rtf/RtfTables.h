@@ -12,6 +12,9 @@
 namespace vorla {
 
 struct RtfFont {
+  // The name without the blanks that may stand before the ';'.
+  std::string_view Family() const;
+
   std::string name;
   int codePage = 0;  // 0: the document's code page
   bool nameComplete = false;
