@@ -78,7 +78,7 @@ TEST(RtfReader, SymbolsBreaksAndDestinations) {
 
 TEST(RtfReader, CharacterAndParagraphFormat) {
   const RichDocument document = RtfReader().Read(
-      R"({\rtf1\ansi\deff1{\fonttbl{\f0\fswiss Arial;}{\f1\froman\fcharset0 Times New Roman;}})"
+      R"({\rtf1\ansi\deff1{\fonttbl{\f0\fswiss Arial ;}{\f1\froman\fcharset0 Times New Roman;}})"
       R"({\colortbl;\red255\green0\blue0;\red0\green128\blue0;})"
       R"(\pard\qc\li720\ri360\fi-360\sb120\sa240 plain {\f0\fs28\b bold})"
       R"({\i\cf1 red}{\ul\strike\cf2 green}{\super sup}{\sub sub}{\b\i\plain reset}\par)"
