@@ -60,7 +60,7 @@ std::optional<char32_t> Utf8Decoder::Next() {
   return c;
 }
 
-std::string Utf16ToUtf8(std::u16string_view text) {
+std::string Utf16ToUtf8(std::u16string_view text, char32_t replacement) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -69,17 +69,19 @@ std::string Utf16ToUtf8(std::u16string_view text) {
         text[i + 1] <= 0xDFFF) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
       ++i;
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = replacement;
     }
     AppendUtf8(out, c);
   }
   return out;
 }
 
-std::u16string Utf8ToUtf16(std::string_view text) {
+std::u16string Utf8ToUtf16(std::string_view text, char16_t replacement) {
   std::u16string out;
   out.reserve(text.size());
   for (Utf8Decoder decoder(text); !decoder.AtEnd();) {
-    const char32_t c = decoder.Next().value_or(kReplacementCharacter);
+    const char32_t c = decoder.Next().value_or(replacement);
     if (c >= 0x10000) {
       out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
       out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));

@@ -25,9 +25,9 @@ class Utf8Decoder {
   std::size_t pos_ = 0;
 };
 
-// UTF-16 (native order code units) and UTF-8; unpaired surrogates become U+FFFD.
-std::string Utf16ToUtf8(std::u16string_view text);
-// Invalid UTF-8 becomes U+FFFD.
-std::u16string Utf8ToUtf16(std::string_view text);
+// UTF-16 (native order code units) and UTF-8; unpaired surrogates become the replacement.
+std::string Utf16ToUtf8(std::u16string_view text, char32_t replacement = kReplacementCharacter);
+// Each invalid UTF-8 sequence becomes the replacement.
+std::u16string Utf8ToUtf16(std::string_view text, char16_t replacement = kReplacementCharacter);
 
 }  // namespace vorla

@@ -38,7 +38,7 @@ std::optional<std::uint8_t> CodePointToCp1252(char32_t c) {
   return std::nullopt;
 }
 
-std::string Cp1252ToUtf8(std::string_view bytes) {
+std::string Cp1252ToUtf8(std::string_view bytes, char32_t replacement) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
   for (const char b : bytes) {
@@ -46,7 +46,7 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     if (byte < 0x80) {
       out.push_back(b);
     } else {
-      AppendUtf8(out, Cp1252ToCodePoint(byte).value_or(kReplacementCharacter));
+      AppendUtf8(out, Cp1252ToCodePoint(byte).value_or(replacement));
     }
   }
   return out;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/Utf8.h"
+
 namespace vorla {
 
 // Windows-1252 by our own table. 0x80 to 0x9F are not Latin-1, and 0x81, 0x8D, 0x8F,
@@ -16,8 +18,8 @@ std::optional<char32_t> Cp1252ToCodePoint(std::uint8_t byte);
 // (U+0080 to U+009F included).
 std::optional<std::uint8_t> CodePointToCp1252(char32_t c);
 
-// Windows-1252 bytes as UTF-8; an undefined byte becomes U+FFFD.
-std::string Cp1252ToUtf8(std::string_view bytes);
+// Windows-1252 bytes as UTF-8; an undefined byte becomes the replacement.
+std::string Cp1252ToUtf8(std::string_view bytes, char32_t replacement = kReplacementCharacter);
 // UTF-8 text as Windows-1252, each character without an equivalent (and each invalid
 // UTF-8 sequence) replaced by `replacement`.
 std::string Utf8ToCp1252(std::string_view utf8, char replacement = '?');

@@ -11,6 +11,8 @@
 
 #include "common/UiLanguage.h"
 #include "common/Unknown.h"
+#include "config/Directories.h"
+#include "config/DisplayMetrics.h"
 #include "config/Environment.h"
 #include "config/MessageBox.h"
 #include "config/Settings.h"
@@ -45,25 +47,6 @@ struct ServiceLimits {
   std::atomic<int> voc_update_request_timeout{120'000};
 };
 
-// The working directories, each created when missing.
-struct Directories {
-  std::filesystem::path appData;           // application data
-  std::filesystem::path userVocabularies;  // user dictionaries ("UserVocDir")
-  std::filesystem::path temporary;         // application data + "tmp"
-  std::filesystem::path documentsWork;     // Documents + product name + "Temporary"
-};
-
-// Screen metrics and the display-scale flags: logical pixels per inch / 96 at least 1.12,
-// 1.35 and 1.62.
-struct DisplayMetrics {
-  int screenWidth = 0;
-  int screenHeight = 0;
-  int captionHeight = 0;
-  bool scale112 = false;
-  bool scale135 = false;
-  bool scale162 = false;
-};
-
 // The one process-wide configuration object: product identity, UI language, directories,
 // limits and time-outs, the service address, the settings store and the message box.
 // Created first at start-up and released last; every long-lived object holds a reference.
@@ -76,7 +59,8 @@ class Config final : public UnknownImpl<IConfig> {
   // The built-in translation service address (an HTTPS address whose path is /tr).
   static constexpr std::string_view kDefaultServiceUrl = "https://service.vorla.example/tr";
 
-  // Reads "defuilan" and "UpdInf1", resolves and creates the directories.
+  // Reads "defuilan" (anything but 0 or 1 is Finnish) and "UpdInf1", resolves the directories
+  // ("UserVocDir" is Windows-1252 in the store) and creates the missing ones.
   Config(std::shared_ptr<SettingsStore> store, const StandardFolders& folders,
          Environment environment);
   ~Config() override;
@@ -92,9 +76,9 @@ class Config final : public UnknownImpl<IConfig> {
   bool UpdateCheckEnabled() const { return updateCheck_.load(); }
 
   const Directories& Dirs() const { return dirs_; }
-  // The user-dictionary rule for a stored folder: empty gives application data + defaultLeaf,
-  // a relative path lies under application data, an absolute one is kept.
-  std::filesystem::path MakeDirectoryPath(std::string_view path, std::string_view defaultLeaf) const;
+  // ResolveDirectoryPath against this configuration's application data; path is UTF-8.
+  std::filesystem::path MakeDirectoryPath(std::string_view path,
+                                          std::string_view defaultLeaf) const;
   // Deletes the document-type files of the documents work folder (extensions compared
   // without regard to case); sub-folders and other files stay.
   void CleanDocumentsWorkFolder() const;

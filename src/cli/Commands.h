@@ -1,0 +1,12 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include "cli/CliContext.h"
+
+namespace vorla::cli {
+
+// Each verb adds its subcommand to the program and runs against the shared context.
+void AddInfoCommand(CLI::App& app, CliContext& context);
+
+}  // namespace vorla::cli

@@ -1,0 +1,26 @@
+// vorla: Vorla Tool on the command line. Each verb is a subcommand (see Commands.h).
+#include <exception>
+#include <iostream>
+
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+
+int main(int argc, char** argv) {
+  CLI::App app("Vorla Tool on the command line", "vorla");
+  app.fallthrough();  // global options may also follow the verb
+  app.require_subcommand(1);
+
+  vorla::cli::CliContext context;
+  context.AddGlobalOptions(app);
+  vorla::cli::AddInfoCommand(app, context);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error);
+  } catch (const std::exception& error) {
+    std::cerr << "vorla: " << error.what() << '\n';
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+namespace vorla {
+
+// The two directions that have their own dictionaries; the value indexes a job's
+// `actcount` and `actfields`.
+enum class DictionaryDirection { EnglishFinnish = 0, FinnishEnglish = 1 };
+
+struct SessionDictionaryInfo {
+  int vocid = 0;
+  bool hasEntries = false;
+};
+
+// What a job takes from the dictionary sets: for each direction the session dictionary and
+// the identifiers of the active dictionaries.
+class ActiveDictionaryView {
+ public:
+  virtual ~ActiveDictionaryView() = default;
+
+  // Nothing when the direction has no session dictionary.
+  virtual std::optional<SessionDictionaryInfo> GetSessionDictionary(
+      DictionaryDirection direction) const = 0;
+  // In the order of the selection.
+  virtual std::vector<int> GetActiveDictionaryIds(DictionaryDirection direction) const = 0;
+};
+
+}  // namespace vorla

@@ -1,0 +1,47 @@
+#include "translation/LanguageFamily.h"
+
+#include <array>
+
+namespace vorla {
+
+namespace {
+
+constexpr int kFirstListStart = 100;
+constexpr int kSecondListStart = 200;
+
+// English, Finnish and Swedish in the local pairs, the first list and the second list.
+constexpr std::array<std::array<int, 3>, 3> kLocalLanguagesByFamily = {{
+    {kLanguageEnglish, kLanguageFinnish, kLanguageSwedish},
+    {108, 110, 134},
+    {215, 219, 254},
+}};
+
+bool IsLocalLanguage(int code, std::size_t which) {
+  for (const auto& family : kLocalLanguagesByFamily) {
+    if (family[which] == code) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+LanguageFamily FamilyOf(int code) {
+  if (code >= kSecondListStart) return LanguageFamily::SecondList;
+  if (code >= kFirstListStart) return LanguageFamily::FirstList;
+  return LanguageFamily::Local;
+}
+
+bool IsEnglish(int code) {
+  return IsLocalLanguage(code, kLanguageEnglish);
+}
+
+bool IsFinnish(int code) {
+  return IsLocalLanguage(code, kLanguageFinnish);
+}
+
+int InFamily(int code, LanguageFamily family) {
+  if (code < kLanguageEnglish || code > kLanguageSwedish) return code;
+  return kLocalLanguagesByFamily[static_cast<std::size_t>(family)][static_cast<std::size_t>(code)];
+}
+
+}  // namespace vorla

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace vorla {
+
+// Language codes of the local pairs.
+inline constexpr int kLanguageEnglish = 0;
+inline constexpr int kLanguageFinnish = 1;
+inline constexpr int kLanguageSwedish = 2;
+
+// Language codes come in three families that are never mixed in one job: the local pairs
+// (below 100), the first list of further languages (100 to 199) and the second (200 on).
+enum class LanguageFamily { Local, FirstList, SecondList };
+
+LanguageFamily FamilyOf(int code);
+// English is 0, 108 or 215; Finnish 1, 110 or 219.
+bool IsEnglish(int code);
+bool IsFinnish(int code);
+// The code of English, Finnish or Swedish in the given family; other codes as they are.
+int InFamily(int code, LanguageFamily family);
+
+}  // namespace vorla
