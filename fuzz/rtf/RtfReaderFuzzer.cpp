@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/CodePages.h"
 #include "common/Utf8.h"
 #include "documents/rtf/PlainText.h"
 #include "documents/rtf/RtfReader.h"

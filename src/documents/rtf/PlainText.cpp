@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/CodePages.h"
 #include "common/Windows1252.h"
 #include "documents/rtf/RtfCodePages.h"
 

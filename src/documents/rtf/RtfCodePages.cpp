@@ -3,9 +3,8 @@
 #include <array>
 #include <utility>
 
-#include "common/Utf8.h"
+#include "common/CodePages.h"
 #include "common/Windows1252.h"
-#include "documents/rtf/StreamEncoding.h"
 
 namespace vorla {
 
@@ -23,13 +22,8 @@ int CodePageOfRtfCharset(int charset) {
 }
 
 std::string DecodeCodePage(std::string_view bytes, int codePage) {
-  if (codePage != kCodePageUtf8) return Cp1252ToUtf8(bytes);
-  std::string out;
-  out.reserve(bytes.size());
-  for (Utf8Decoder decoder(bytes); !decoder.AtEnd();) {
-    AppendUtf8(out, decoder.Next().value_or(kReplacementCharacter));
-  }
-  return out;
+  std::optional<std::string> text = CodePageToUtf8(codePage, bytes);
+  return text ? std::move(*text) : Cp1252ToUtf8(bytes);
 }
 
 }  // namespace vorla

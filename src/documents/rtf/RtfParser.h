@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/CodePages.h"
 #include "documents/rtf/RichDocument.h"
 #include "documents/rtf/RtfControlWords.h"
 #include "documents/rtf/RtfGroupState.h"
@@ -13,7 +14,6 @@
 #include "documents/rtf/RtfTables.h"
 #include "documents/rtf/RtfTextCollector.h"
 #include "documents/rtf/RtfTokenizer.h"
-#include "documents/rtf/StreamEncoding.h"
 
 namespace vorla {
 

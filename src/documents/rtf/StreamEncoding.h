@@ -6,7 +6,4 @@ namespace vorla {
 // language pairs and UTF-8 (code page 65001) for the further-language families.
 enum class StreamEncoding { Windows1252, Utf8 };
 
-inline constexpr int kCodePageWindows1252 = 1252;
-inline constexpr int kCodePageUtf8 = 65001;
-
 }  // namespace vorla
