@@ -36,7 +36,7 @@ class RtfParser {
   void Finish();
 
   void HandleWord(const RtfToken& token);
-  void ApplyWord(RtfWord word, const RtfToken& token);
+  void ApplyWord(const RtfWordInfo& info, const RtfToken& token);
   void HandleSymbol(char symbol);
   void HandleText(std::string_view text);
   void HandleByte(std::uint8_t byte);

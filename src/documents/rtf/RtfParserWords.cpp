@@ -8,60 +8,37 @@ namespace vorla {
 void RtfParser::HandleWord(const RtfToken& token) {
   const bool ignorable = std::exchange(ignorableDestination_, false);
   const RtfWordInfo info = LookUpRtfWord(token.text);
-  switch (info.word) {
-    case RtfWord::Unicode:
-      HandleUnicode(token);
-      return;
-    case RtfWord::Unknown:
-      fallbackToSkip_ = 0;
-      if (ignorable) SkipRestOfGroup();
-      return;
-    case RtfWord::Character:
-      fallbackToSkip_ = 0;
-      AddCharacter(info.character);
-      return;
-    case RtfWord::Tab:
-      fallbackToSkip_ = 0;
-      AddCharacter(kTabCharacter);
-      return;
-    case RtfWord::Line:
-      fallbackToSkip_ = 0;
-      AddCharacter(kLineBreakCharacter);
-      return;
-    default:
-      fallbackToSkip_ = 0;
-      FlushText();
-      ApplyWord(info.word, token);
+  if (info.word == RtfWord::Unicode) {
+    HandleUnicode(token);
+    return;
+  }
+  fallbackToSkip_ = 0;
+  if (info.word == RtfWord::Unknown) {
+    if (ignorable) SkipRestOfGroup();
+  } else if (info.word == RtfWord::Character) {
+    AddCharacter(static_cast<char32_t>(info.value));
+  } else {
+    FlushText();
+    ApplyWord(info, token);
   }
 }
 
-void RtfParser::ApplyWord(RtfWord word, const RtfToken& token) {
+void RtfParser::ApplyWord(const RtfWordInfo& info, const RtfToken& token) {
   RtfGroupState& state = State();
   RtfCharacterState& character = state.character;
-  ParagraphFormat& paragraph = state.paragraph;
   const std::int32_t value = token.parameter;
   const bool on = !token.hasParameter || value != 0;
   const bool inFontTable = state.destination == RtfDestination::FontTable;
   const bool inColorTable = state.destination == RtfDestination::ColorTable;
-  switch (word) {
+  switch (info.word) {
     case RtfWord::SkipGroup:
       SkipRestOfGroup();
       break;
-    case RtfWord::CodePageAnsi:
-      documentCodePage_ = kCodePageWindows1252;
+    case RtfWord::DocumentCodePage: {
+      const std::int32_t codePage = info.value > 0 ? info.value : value;  // \ansicpgN
+      if (codePage > 0) documentCodePage_ = codePage;
       break;
-    case RtfWord::CodePageMac:
-      documentCodePage_ = 10000;
-      break;
-    case RtfWord::CodePagePc:
-      documentCodePage_ = 437;
-      break;
-    case RtfWord::CodePagePca:
-      documentCodePage_ = 850;
-      break;
-    case RtfWord::AnsiCodePage:
-      if (value > 0) documentCodePage_ = value;
-      break;
+    }
     case RtfWord::DefaultFont:
       defaultFont_ = value;
       formatValid_ = false;
@@ -87,14 +64,8 @@ void RtfParser::ApplyWord(RtfWord word, const RtfToken& token) {
     case RtfWord::FontCodePage:
       if (inFontTable) fonts_.SetCodePage(value);
       break;
-    case RtfWord::Red:
-      if (inColorTable) colors_.SetRed(value);
-      break;
-    case RtfWord::Green:
-      if (inColorTable) colors_.SetGreen(value);
-      break;
-    case RtfWord::Blue:
-      if (inColorTable) colors_.SetBlue(value);
+    case RtfWord::ColorComponent:
+      if (inColorTable) colors_.SetComponent(info.value, value);
       break;
     case RtfWord::Field:
       fieldInstructions_.emplace_back();
@@ -116,20 +87,11 @@ void RtfParser::ApplyWord(RtfWord word, const RtfToken& token) {
       // A link is the field's, not a character property that \plain resets.
       character = RtfCharacterState{.link = character.link};
       break;
-    case RtfWord::Bold:
-      character.bold = on;
-      break;
-    case RtfWord::Italic:
-      character.italic = on;
-      break;
-    case RtfWord::Underline:
-      character.underline = on;
+    case RtfWord::Toggle:
+      character.*info.toggle = on;
       break;
     case RtfWord::UnderlineNone:
       character.underline = false;
-      break;
-    case RtfWord::StrikeOut:
-      character.strikeOut = on;
       break;
     case RtfWord::FontSize:
       character.fontSize = std::max(value, 0);
@@ -137,53 +99,22 @@ void RtfParser::ApplyWord(RtfWord word, const RtfToken& token) {
     case RtfWord::Color:
       character.color = value;
       break;
-    case RtfWord::Superscript:
-    case RtfWord::Up:
-      character.verticalPosition = on ? VerticalPosition::Superscript : VerticalPosition::Baseline;
-      break;
-    case RtfWord::Subscript:
-    case RtfWord::Down:
-      character.verticalPosition = on ? VerticalPosition::Subscript : VerticalPosition::Baseline;
-      break;
-    case RtfWord::NoSuperSub:
-      character.verticalPosition = VerticalPosition::Baseline;
-      break;
-    case RtfWord::Hidden:
-      character.hidden = on;
+    case RtfWord::Position:
+      character.verticalPosition =
+          on ? static_cast<VerticalPosition>(info.value) : VerticalPosition::Baseline;
       break;
     case RtfWord::ParagraphDefaults:
-      paragraph = ParagraphFormat{};
+      state.paragraph = ParagraphFormat{};
       state.inTable = false;
       break;
     case RtfWord::InTable:
       state.inTable = true;
       break;
-    case RtfWord::AlignLeft:
-      paragraph.alignment = ParagraphAlignment::Left;
+    case RtfWord::Alignment:
+      state.paragraph.alignment = static_cast<ParagraphAlignment>(info.value);
       break;
-    case RtfWord::AlignRight:
-      paragraph.alignment = ParagraphAlignment::Right;
-      break;
-    case RtfWord::AlignCenter:
-      paragraph.alignment = ParagraphAlignment::Center;
-      break;
-    case RtfWord::AlignJustify:
-      paragraph.alignment = ParagraphAlignment::Justify;
-      break;
-    case RtfWord::LeftIndent:
-      paragraph.leftIndent = value;
-      break;
-    case RtfWord::RightIndent:
-      paragraph.rightIndent = value;
-      break;
-    case RtfWord::FirstLineIndent:
-      paragraph.firstLineIndent = value;
-      break;
-    case RtfWord::SpaceBefore:
-      paragraph.spaceBefore = value;
-      break;
-    case RtfWord::SpaceAfter:
-      paragraph.spaceAfter = value;
+    case RtfWord::Distance:
+      state.paragraph.*info.distance = value;
       break;
     case RtfWord::Paragraph:
       ParagraphMark();
@@ -197,7 +128,7 @@ void RtfParser::ApplyWord(RtfWord word, const RtfToken& token) {
     case RtfWord::UnicodeSkip:
       state.unicodeSkip = std::max(value, 0);
       break;
-    default:  // known words without effect, and the text words handled before
+    default:  // known words without effect
       break;
   }
 }

@@ -64,8 +64,9 @@ std::optional<RgbColor> RtfColorTable::Find(std::int32_t index) const {
   return colors_[static_cast<std::size_t>(index)];
 }
 
-void RtfColorTable::SetComponent(std::uint8_t& component, std::int32_t value) {
-  component = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+void RtfColorTable::SetComponent(int component, std::int32_t value) {
+  std::uint8_t RgbColor::*const kComponents[] = {&RgbColor::red, &RgbColor::green, &RgbColor::blue};
+  entry_.*kComponents[component] = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
   entryHasComponents_ = true;
 }
 

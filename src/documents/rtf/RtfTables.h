@@ -43,17 +43,14 @@ class RtfFontTable {
 // The colours of \colortbl by index; an entry without components is the automatic colour.
 class RtfColorTable {
  public:
-  void SetRed(std::int32_t value) { SetComponent(entry_.red, value); }
-  void SetGreen(std::int32_t value) { SetComponent(entry_.green, value); }
-  void SetBlue(std::int32_t value) { SetComponent(entry_.blue, value); }
+  // Component 0 is red, 1 green and 2 blue.
+  void SetComponent(int component, std::int32_t value);
   // Each ';' of the table's text ends an entry.
   void AddText(std::string_view text);
 
   std::optional<RgbColor> Find(std::int32_t index) const;
 
  private:
-  void SetComponent(std::uint8_t& component, std::int32_t value);
-
   std::vector<std::optional<RgbColor>> colors_;
   RgbColor entry_;
   bool entryHasComponents_ = false;
