@@ -8,7 +8,7 @@ namespace vorla {
 namespace {
 
 bool IsText(char c) {
-  return static_cast<unsigned char>(c) >= 0x20 || c == kTabCharacter || c == kLineBreakCharacter;
+  return IsDocumentCharacter(static_cast<unsigned char>(c));
 }
 
 }  // namespace

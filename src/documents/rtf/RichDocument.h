@@ -16,6 +16,12 @@ namespace vorla {
 inline constexpr char kTabCharacter = '\t';
 inline constexpr char kLineBreakCharacter = '\v';
 
+// Whether a character may stand in a document's text: no control character but tab and
+// line break.
+constexpr bool IsDocumentCharacter(char32_t c) {
+  return c >= 0x20 || c == kTabCharacter || c == kLineBreakCharacter;
+}
+
 // Appends text without the control characters a document does not hold.
 void AppendDocumentText(std::string& out, std::string_view text);
 

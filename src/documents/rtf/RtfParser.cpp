@@ -133,8 +133,7 @@ void RtfParser::BeginContent() {
 
 void RtfParser::FlushText() {
   if (collector_.Empty()) return;
-  std::string text;
-  AppendDocumentText(text, collector_.Take());
+  const std::string_view text = collector_.Text();
   RtfGroupState& state = State();
   switch (state.destination) {
     case RtfDestination::Text:
@@ -154,6 +153,7 @@ void RtfParser::FlushText() {
       if (state.field >= 0) fieldInstructions_[static_cast<std::size_t>(state.field)].append(text);
       break;
   }
+  collector_.Clear();
 }
 
 // A paragraph takes the properties in effect at its content or at its end, whichever is last.

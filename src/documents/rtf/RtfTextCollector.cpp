@@ -1,8 +1,7 @@
 #include "documents/rtf/RtfTextCollector.h"
 
-#include <utility>
-
 #include "common/Utf8.h"
+#include "documents/rtf/RichDocument.h"
 #include "documents/rtf/RtfCodePages.h"
 
 namespace vorla {
@@ -41,18 +40,24 @@ void RtfTextCollector::AddCodeUnit(std::uint16_t unit) {
 void RtfTextCollector::AddCharacter(char32_t c) {
   DropLoneSurrogate();
   DecodeBytes();
-  AppendUtf8(text_, c);  // a lone low surrogate becomes U+FFFD here
+  if (IsDocumentCharacter(c)) AppendUtf8(text_, c);  // a lone low surrogate becomes U+FFFD
 }
 
-std::string RtfTextCollector::Take() {
+std::string_view RtfTextCollector::Text() {
   DropLoneSurrogate();
   DecodeBytes();
-  return std::exchange(text_, {});
+  return text_;
+}
+
+void RtfTextCollector::Clear() {
+  text_.clear();
+  bytes_.clear();
+  highSurrogate_ = 0;
 }
 
 void RtfTextCollector::DecodeBytes() {
   if (bytes_.empty()) return;
-  text_.append(DecodeCodePage(bytes_, bytesCodePage_));
+  AppendDocumentText(text_, DecodeCodePage(bytes_, bytesCodePage_));
   bytes_.clear();
 }
 

@@ -7,8 +7,9 @@
 namespace vorla {
 
 // Gathers the characters of RTF text as they come (8-bit bytes in a code page, \uN code
-// units, single characters) and hands them out as UTF-8. Consecutive bytes of one code page
-// are decoded together so that double-byte characters split over two \'hh stay whole.
+// units, single characters) and hands them out as UTF-8 without the control characters a
+// document does not hold. Consecutive bytes of one code page are decoded together so that
+// double-byte characters split over two \'hh stay whole.
 class RtfTextCollector {
  public:
   void AddBytes(std::string_view bytes, int codePage);
@@ -18,8 +19,9 @@ class RtfTextCollector {
   void AddCharacter(char32_t c);
 
   bool Empty() const { return text_.empty() && bytes_.empty() && highSurrogate_ == 0; }
-  // The text gathered so far; the collector is empty afterwards.
-  std::string Take();
+  // The text gathered so far, valid until the next call that changes the collector.
+  std::string_view Text();
+  void Clear();
 
  private:
   void DecodeBytes();
