@@ -110,7 +110,7 @@ TEST(ParseContextTranslations, StoredFormShowsTheParameterNames) {
       {"punainen(\x04\x02),-,iso", "punainen(EN;NormGrade), -, iso", false},
       {"iso_talo(\x0A\x01)", "iso talo(KSEN)", false},
       {"talo(\x01\x04)", "talo(NoGrade)", false},
-      {"talo(\x1E\x05)", "talo(???;??" "?)", true},
+      {"talo(\x1E\x05)", "talo(\?\?\?;\?\?\?)", true},
       {"x(ab)", "x(ab)", false},  // stored as typed; no coded bytes
   };
   for (const Case& c : cases) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "SampleDictionaries.h"
+#include "dictionaries/DictionaryName.h"
 #include "dictionaries/UserLexicalRuleEntry.h"
 #include "dictionaries/VocabularyCompEntry.h"
 #include "dictionaries/VocabularyReader.h"
@@ -273,6 +274,28 @@ TEST(StreamReader, SectionCountsUpToMaxSize) {
   EXPECT_TRUE(Read(read, stream, 50'001));
   EXPECT_EQ(read.count(), 50'001);
   EXPECT_FALSE(Read(read, stream, 50'000));
+}
+
+TEST(DictionaryName, ValidNames) {
+  const std::pair<std::string, bool> cases[] = {
+      {"My Terms (2) #1 $%&'-@[]_{}", true},
+      {" \t\xA0Trimmed\r\n", true},
+      {"\x8A\x8E\x9A\x9E\xA3\xC0\xD6\xD8\xF6\xF8\xFE", true},
+      {std::string(127, 'n'), true},
+      {std::string(128, 'n'), false},
+      {" %lead", false},
+      {"", false},
+      {" \xA0 ", false},
+      {"a/b", false},
+      {"x\xF7", false},  // ends the name in the stream
+      {"x\xFF", false},  // ends the description
+      {"x\xD7", false},
+      {"x\x80", false},
+      {"a\tb", false},
+  };
+  for (const auto& [name, valid] : cases)
+    EXPECT_EQ(IsValidDictionaryName(name), valid) << name;
+  EXPECT_EQ(TrimDictionaryName(" \t\xA0Trimmed\r\n"), "Trimmed");
 }
 
 TEST(StreamCheck, CatchesDictionariesThatWouldNotReadBack) {
