@@ -4,8 +4,12 @@
 
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "platform/CurlGlobal.h"
+#include "service/ServiceProcessState.h"
 
 int main(int argc, char** argv) {
+  const vorla::CurlGlobal curl;
+  const vorla::ServiceProcessState service;
   CLI::App app("Vorla Tool on the command line", "vorla");
   app.fallthrough();  // global options may also follow the verb
   app.require_subcommand(1);

@@ -1,0 +1,144 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include "common/RefPtr.h"
+#include "config/Config.h"
+#include "service/CommonFields.h"
+#include "service/HttpConn.h"
+#include "service/HttpConnFactory.h"
+#include "service/LoginSession.h"
+
+namespace vorla {
+
+// Repeat modes of the requests that may be repeated after a lost connection.
+inline constexpr int kNeverRepeat = 0;
+inline constexpr int kRepeatOnce = 1;
+inline constexpr int kThisIsTheRepeat = 2;
+
+// How a request reached the service.
+enum class Transport {
+  Ok,      // the answer's headers are in and it is a 2xx answer
+  Lost,    // the connection failed or the answer was cut short; may be repeated
+  Failed,  // no usable answer, and repeating would not help (an error page)
+  Cancelled,
+};
+
+// One attempt of a request: its transport, and its code when it was answered.
+struct Attempt {
+  Transport transport = Transport::Ok;
+  std::int32_t code = 0;
+
+  static Attempt Answered(std::int32_t code) { return {Transport::Ok, code}; }
+  static Attempt Because(Transport transport) { return {transport, 0}; }
+};
+
+// The codes a request ends with when its connection fails.
+struct FailureCodes {
+  std::int32_t lost = 2;  // translation and most commands; the login uses 9
+  std::int32_t cancelled = 10;
+};
+
+// The builder of all service requests, for one operation at a time. Holds the values every
+// command shares, the connection of the request in progress, and the policies for lost
+// connections and expired sessions. Only Cancel may be called from another thread.
+class ServiceClient {
+ public:
+  ServiceClient() = default;
+  ServiceClient(const ServiceClient&) = delete;
+  ServiceClient& operator=(const ServiceClient&) = delete;
+
+  // Copies the limits and the service address, forgets the observers and any cancel.
+  void Initialise(RefPtr<Config> config, LoginSession* login,
+                  std::shared_ptr<HttpConnFactory> connections);
+
+  // Sets the cancelled flag and cancels the request in progress; 1 when there was one.
+  std::int32_t Cancel();
+  bool IsCancelled() const { return cancelled_.load(); }
+
+  void SetTranslationObserver(RefPtr<IHttpConnObserver> observer);
+  void SetDictionaryObserver(RefPtr<IHttpConnObserver> observer);
+  const RefPtr<IHttpConnObserver>& TranslationObserver() const { return translationObserver_; }
+  const RefPtr<IHttpConnObserver>& DictionaryObserver() const { return dictionaryObserver_; }
+  void SetOption(std::int32_t option) { option_ = option; }
+  std::int32_t Option() const { return option_; }
+
+  Config& GetConfig() const { return *config_; }
+  const std::string& ServiceUrl() const { return serviceUrl_; }
+  std::int32_t ProductId() const { return productId_; }
+  std::int32_t MaxTranslationLength() const { return maxTranslationLength_; }
+  std::int32_t MaxDictionarySize() const { return maxDictionarySize_; }
+  std::int32_t MaxDictionaryLength() const { return maxDictionaryLength_; }
+  std::int32_t MaxLexInfoLength() const { return maxLexInfoLength_; }
+  // pid, ver, uil, plt, osmav, osmiv, ost and dspm as every command sends them.
+  CommonFields Fields() const { return MakeCommonFields(*config_); }
+  // uid: the user id of the login, 0 without one.
+  std::int32_t UserId() const { return login_ ? login_->UserId() : 0; }
+
+  // The connection of one request, held by the client (so Cancel reaches it) until the
+  // lease ends.
+  class ConnectionLease {
+   public:
+    ConnectionLease(ServiceClient& client, RefPtr<IHttpConn> conn);
+    ~ConnectionLease();
+    ConnectionLease(const ConnectionLease&) = delete;
+    ConnectionLease& operator=(const ConnectionLease&) = delete;
+
+    explicit operator bool() const { return static_cast<bool>(conn_); }
+    IHttpConn& operator*() const { return *conn_; }
+    IHttpConn* operator->() const { return conn_.get(); }
+
+   private:
+    ServiceClient& client_;
+    RefPtr<IHttpConn> conn_;
+  };
+
+  // Creates the connection of a request with the product name as agent; in repeat mode 2
+  // its first notification announces the reconnect. Empty when none can be made.
+  ConnectionLease OpenConnection(RefPtr<IHttpConnObserver> observer, std::int32_t observerValue,
+                                 bool useSessionCookie, int repeatMode);
+  // POSTs a form body and waits for the answer's headers. An answer that is not 2xx (a
+  // proxy's error page) is never read as the service's answer.
+  Transport Send(IHttpConn& conn, std::string_view url, std::string_view body,
+                 std::int32_t timeoutMs, bool chunked);
+
+  // Runs attempt(mode). When its connection was lost in repeat mode 1, announces the repeat
+  // (by default OnReconnecting(0, 0) to the translation observer) and runs attempt(2).
+  // A lost connection that is not repeated, or a failed one, ends with codes.lost; a
+  // cancelled request with codes.cancelled.
+  std::int32_t RepeatAfterLostConnection(int repeatMode, const FailureCodes& codes,
+                                         const std::function<Attempt(int)>& attempt,
+                                         const std::function<void()>& announceRepeat = {});
+
+  // After an answer reporting an expired session, where the request allowed a re-login
+  // (the caller clears what allowed it): forgets the session cookie and logs in again.
+  // True when the request should be sent once more.
+  bool RenewExpiredSession();
+
+ private:
+  void ReleaseConnection();
+
+  RefPtr<Config> config_;
+  LoginSession* login_ = nullptr;
+  std::shared_ptr<HttpConnFactory> connections_;
+  std::string serviceUrl_;
+  std::int32_t productId_ = 0;
+  std::int32_t maxTranslationLength_ = -1;
+  std::int32_t maxDictionarySize_ = -1;
+  std::int32_t maxDictionaryLength_ = -1;
+  std::int32_t maxLexInfoLength_ = -1;
+  std::int32_t option_ = 0;
+  RefPtr<IHttpConnObserver> translationObserver_;
+  RefPtr<IHttpConnObserver> dictionaryObserver_;
+  std::atomic<bool> cancelled_{false};
+  std::mutex connectionMutex_;
+  RefPtr<IHttpConn> connection_;
+};
+
+}  // namespace vorla

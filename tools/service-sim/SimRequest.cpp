@@ -1,0 +1,55 @@
+#include "SimRequest.h"
+
+#include <strings.h>
+
+#include <cstdint>
+
+namespace vorla::sim {
+
+std::optional<std::string> SimRequest::Header(std::string_view name) const {
+  for (const auto& [key, value] : headers) {
+    if (key.size() == name.size() && strncasecmp(key.data(), name.data(), name.size()) == 0) {
+      return value;
+    }
+  }
+  return std::nullopt;
+}
+
+const std::string* SimRequest::Field(std::string_view name) const {
+  for (const FormField& field : fields) {
+    if (field.name == name) return &field.value;
+  }
+  return nullptr;
+}
+
+std::optional<std::string> SimRequest::Cookie(std::string_view name) const {
+  const std::optional<std::string> header = Header("Cookie");
+  if (!header) return std::nullopt;
+  std::string_view rest = *header;
+  while (!rest.empty()) {
+    const std::size_t end = std::min(rest.find(';'), rest.size());
+    std::string_view item = rest.substr(0, end);
+    while (!item.empty() && item.front() == ' ')
+      item.remove_prefix(1);
+    if (item.starts_with(name) && item.size() > name.size() && item[name.size()] == '=') {
+      return std::string(item.substr(name.size() + 1));
+    }
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+  }
+  return std::nullopt;
+}
+
+void AppendInt32(std::string& out, std::int32_t value) {
+  const auto bits = static_cast<std::uint32_t>(value);
+  for (int shift = 24; shift >= 0; shift -= 8)
+    out.push_back(static_cast<char>(bits >> shift));
+}
+
+std::string Int32s(std::initializer_list<std::int32_t> values) {
+  std::string out;
+  for (std::int32_t value : values)
+    AppendInt32(out, value);
+  return out;
+}
+
+}  // namespace vorla::sim

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "FormDecoder.h"
+
+namespace vorla::sim {
+
+// One request as the simulator received it, kept in its log for the tests to inspect.
+struct SimRequest {
+  std::string method;
+  std::string path;
+  std::vector<std::pair<std::string, std::string>> headers;  // in the order received
+  std::string body;                                          // raw bytes
+  std::vector<FormField> fields;                             // decoded, in order
+
+  // The first header of that name (any letter case).
+  std::optional<std::string> Header(std::string_view name) const;
+  // The first field of that name.
+  const std::string* Field(std::string_view name) const;
+  // The value of a cookie in the Cookie header.
+  std::optional<std::string> Cookie(std::string_view name) const;
+};
+
+// What a command handler answers. The service's answers are binary, so the default type
+// says so.
+struct SimAnswer {
+  int status = 200;
+  std::string body;
+  std::string contentType = "application/octet-stream";      // empty: no Content-Type
+  std::optional<std::string> setCookie;                      // the whole Set-Cookie value
+  std::vector<std::pair<std::string, std::string>> headers;  // further headers (Location)
+};
+
+// Big-endian 32-bit integers as the service frames its answers.
+void AppendInt32(std::string& out, std::int32_t value);
+std::string Int32s(std::initializer_list<std::int32_t> values);
+
+}  // namespace vorla::sim
