@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorla {
+
+// The target of a HYPERLINK field instruction ("HYPERLINK \"url\"", with an optional \l
+// bookmark that becomes "#bookmark"); empty for any other field.
+std::string HyperlinkTarget(std::string_view instruction);
+
+// The field instruction that links to a target; HyperlinkTarget reads it back.
+std::string HyperlinkInstruction(std::string_view target);
+
+}  // namespace vorla

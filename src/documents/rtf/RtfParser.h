@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/CodePages.h"
+#include "documents/rtf/RichDocument.h"
+#include "documents/rtf/RtfControlWords.h"
+#include "documents/rtf/RtfGroupState.h"
+#include "documents/rtf/RtfReader.h"
+#include "documents/rtf/RtfTables.h"
+#include "documents/rtf/RtfTextCollector.h"
+#include "documents/rtf/RtfTokenizer.h"
+
+namespace vorla {
+
+// One reading of an RTF stream: a loop over its tokens with a stack of group states, no
+// recursion. The control words are applied in RtfParserWords.cpp.
+class RtfParser {
+ public:
+  RtfParser(std::string_view rtf, const RtfReadOptions& options)
+      : input_(rtf), tokenizer_(rtf), options_(options) {}
+
+  RichDocument Parse();
+
+ private:
+  RtfGroupState& State() { return groups_.back(); }
+  Paragraph& CurrentParagraph() { return document_.paragraphs.back(); }
+
+  void OpenGroup();
+  void CloseGroup();
+  void SkipRestOfGroup();
+  void Finish();
+
+  void HandleWord(const RtfToken& token);
+  void ApplyWord(const RtfWordInfo& info, const RtfToken& token);
+  void HandleSymbol(char symbol);
+  void HandleText(std::string_view text);
+  void HandleByte(std::uint8_t byte);
+  void HandleUnicode(const RtfToken& token);
+  void AddCharacter(char32_t c);
+
+  void BeginContent();
+  void FlushText();
+  void TakeParagraphFormat();
+  void ParagraphMark();
+  void EndParagraph();
+  void StartParagraph();
+  void AddCell();
+  void EndRow();
+  void StartFieldResult();
+  void TakeObject(ObjectKind kind, std::size_t wordStart);
+
+  const RtfFont* CurrentFont(const RtfCharacterState& character) const;
+  int FontCodePage() const;
+  int RawTextCodePage() const;
+  const CharacterFormat& CurrentFormat();
+
+  std::string_view input_;
+  RtfTokenizer tokenizer_;
+  RtfReadOptions options_;
+  RichDocument document_;
+  std::vector<RtfGroupState> groups_{RtfGroupState{}};  // [0] holds what lies outside every group
+  RtfTextCollector collector_;
+  RtfFontTable fonts_;
+  RtfColorTable colors_;
+  std::vector<std::string> fieldInstructions_;
+  std::vector<std::string> links_;
+  int documentCodePage_ = kCodePageWindows1252;
+  std::optional<std::int32_t> defaultFont_;
+  std::int32_t fallbackToSkip_ = 0;
+  bool ignorableDestination_ = false;  // after \*
+  bool cellTabPending_ = false;
+  bool paragraphBreakPending_ = false;
+  bool paragraphFormatTaken_ = false;
+  bool finished_ = false;
+  // The format of the last text, rebuilt only when the character state or a table changes.
+  RtfCharacterState formatState_;
+  CharacterFormat format_;
+  bool formatValid_ = false;
+};
+
+}  // namespace vorla
