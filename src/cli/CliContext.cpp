@@ -1,5 +1,8 @@
 #include "cli/CliContext.h"
 
+#include "cli/CliStatusLine.h"
+#include "config/SessionCounter.h"
+#include "platform/CurlHttpConnFactory.h"
 #include "platform/QtStandardFolders.h"
 
 namespace vorla::cli {
@@ -25,7 +28,33 @@ Config& CliContext::config() {
                                ? UiLanguage::English
                                : UiLanguage::Finnish);
   }
+  sessionNumber_ = CountProgramStart(config_->settings());
   return *config_;
+}
+
+const std::shared_ptr<HttpConnFactory>& CliContext::connections() {
+  if (!connections_)
+    connections_ = std::make_shared<CurlHttpConnFactory>(RefPtr<Config>(&config()));
+  return connections_;
+}
+
+TranslatorState& CliContext::state() {
+  if (state_) return *state_;
+  const RefPtr<Config> shared(&config());
+  dictionaries_ = std::make_unique<VocabularySets>(shared);
+  state_ = std::make_unique<TranslatorState>(shared, sessionNumber_);
+  hooks_.connections = connections();
+  hooks_.prompt = std::make_shared<TerminalLoginPrompt>(TerminalLoginPrompt::Options{}, ui());
+  hooks_.statusBar = std::make_shared<CliStatusLine>();
+  hooks_.lexicons = dictionaries_.get();
+  state_->SetLoginHooks(hooks_);
+  return *state_;
+}
+
+void CliContext::UseLoginPrompt(TerminalLoginPrompt::Options options) {
+  TranslatorState& translatorState = state();
+  hooks_.prompt = std::make_shared<TerminalLoginPrompt>(std::move(options), ui());
+  translatorState.SetLoginHooks(hooks_);
 }
 
 }  // namespace vorla::cli

@@ -5,10 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "cli/TerminalLoginPrompt.h"
 #include "common/RefPtr.h"
 #include "common/UiLanguage.h"
 #include "config/Config.h"
+#include "dictionaries/VocabularySets.h"
 #include "platform/QtSettingsStore.h"
+#include "service/HttpConnFactory.h"
+#include "translation/TranslatorState.h"
 
 namespace vorla::cli {
 
@@ -25,13 +29,31 @@ class CliContext {
   // Options that every verb takes: --ui.
   void AddGlobalOptions(CLI::App& app);
 
+  // Building the configuration counts this start of the program (the session number).
   Config& config();
   const QtSettingsStore& settingsStore();
+  // The translator state, ready to log in: libcurl connections, the terminal prompt, the
+  // status line on the standard error and the dictionary sets.
+  TranslatorState& state();
+  // The prompt the next logins ask.
+  void UseLoginPrompt(TerminalLoginPrompt::Options options);
+  const std::shared_ptr<HttpConnFactory>& connections();
+  UiLanguage ui() { return config().GetUiLanguage(); }
+
+  // What the program ends with: 0 after success, else the verb's result code.
+  int ExitStatus() const { return exitStatus_; }
+  void SetExitStatus(int status) { exitStatus_ = status; }
 
  private:
   std::string uiLanguageCode_;
   std::shared_ptr<QtSettingsStore> store_;
   RefPtr<Config> config_;
+  int sessionNumber_ = 0;
+  std::shared_ptr<HttpConnFactory> connections_;
+  std::unique_ptr<VocabularySets> dictionaries_;
+  std::unique_ptr<TranslatorState> state_;
+  TranslatorState::LoginHooks hooks_;
+  int exitStatus_ = 0;
 };
 
 }  // namespace vorla::cli

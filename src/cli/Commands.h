@@ -7,6 +7,11 @@
 namespace vorla::cli {
 
 // Each verb adds its subcommand to the program and runs against the shared context.
+void AddAccountCommand(CLI::App& app, CliContext& context);
 void AddInfoCommand(CLI::App& app, CliContext& context);
+void AddLanguagesCommand(CLI::App& app, CliContext& context);
+void AddLoginCommand(CLI::App& app, CliContext& context);
+void AddLogoutCommand(CLI::App& app, CliContext& context);
+void AddPairCommand(CLI::App& app, CliContext& context);
 
 }  // namespace vorla::cli

@@ -16,7 +16,12 @@ int main(int argc, char** argv) {
 
   vorla::cli::CliContext context;
   context.AddGlobalOptions(app);
+  vorla::cli::AddAccountCommand(app, context);
   vorla::cli::AddInfoCommand(app, context);
+  vorla::cli::AddLanguagesCommand(app, context);
+  vorla::cli::AddLoginCommand(app, context);
+  vorla::cli::AddLogoutCommand(app, context);
+  vorla::cli::AddPairCommand(app, context);
 
   try {
     app.parse(argc, argv);
@@ -26,5 +31,5 @@ int main(int argc, char** argv) {
     std::cerr << "vorla: " << error.what() << '\n';
     return 1;
   }
-  return 0;
+  return context.ExitStatus();
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,8 @@
 #include "service/LoginSession.h"
 
 namespace vorla {
+
+class TranslatorState;
 
 // Repeat modes of the requests that may be repeated after a lost connection.
 inline constexpr int kNeverRepeat = 0;
@@ -115,6 +118,28 @@ class ServiceClient {
   std::int32_t RepeatAfterLostConnection(int repeatMode, const FailureCodes& codes,
                                          const std::function<Attempt(int)>& attempt,
                                          const std::function<void()>& announceRepeat = {});
+
+  // ---- Login and account (each in its own file).
+
+  // `chkrauth`: logs the user in with the stored digest, or else with the digest of the
+  // typed password, and applies the answer to the state; the lexicon lists follow. The
+  // service's status, 9 when it cannot be reached, 11 when cancelled; an empty user name
+  // logs out (2). A lost connection is repeated once when a job waits (repeat mode 1).
+  std::int32_t CheckAuthentication(TranslatorState& state, std::string_view userName,
+                                   std::string_view password,
+                                   const std::optional<std::string>& storedDigest,
+                                   bool versionCheck, int repeatMode,
+                                   RefPtr<IHttpConnObserver> jobObserver);
+  // `getlexinfo`: the two lexicon lists of the user. The status, 2 for a failed exchange,
+  // 9 for lists at or over the configured length, 10 when cancelled.
+  std::int32_t RequestLexiconInfo(std::string& lists);
+  // `getaccountinfo`: the account text (Windows-1252). The status, 2 for a failed exchange,
+  // 9 for a text over 4095 bytes; an expired session (15) logs in again once while retry
+  // is 1.
+  std::int32_t GetAccountInfo(std::string& text, int retry);
+  // `updateaccountinfo`: the new password; the status, 2 for a failed exchange or a body
+  // of 256 bytes or more.
+  std::int32_t UpdateAccountInfo(std::string_view newPassword);
 
   // After an answer reporting an expired session, where the request allowed a re-login
   // (the caller clears what allowed it): forgets the session cookie and logs in again.

@@ -7,7 +7,9 @@ namespace vorla {
 namespace {
 
 constexpr int kFirstListStart = 100;
+constexpr int kFirstListEnd = 138;
 constexpr int kSecondListStart = 200;
+constexpr int kSecondListEnd = 263;
 
 // English, Finnish and Swedish in the local pairs, the first list and the second list.
 constexpr std::array<std::array<int, 3>, 3> kLocalLanguagesByFamily = {{
@@ -29,6 +31,12 @@ LanguageFamily FamilyOf(int code) {
   if (code >= kSecondListStart) return LanguageFamily::SecondList;
   if (code >= kFirstListStart) return LanguageFamily::FirstList;
   return LanguageFamily::Local;
+}
+
+bool IsKnownLanguageCode(int code) {
+  return (code >= kLanguageEnglish && code <= kLanguageSwedish) || code == kLanguageInvalidChoice ||
+         (code >= kFirstListStart && code <= kFirstListEnd) ||
+         (code >= kSecondListStart && code <= kSecondListEnd);
 }
 
 bool IsEnglish(int code) {

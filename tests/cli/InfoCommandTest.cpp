@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QProcessEnvironment>
-#include <QStringList>
 #include <filesystem>
 #include <string>
 
+#include "VorlaProcess.h"
 #include "platform/QtSettingsStore.h"
 #include "support/TempHome.h"
 
@@ -14,32 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ProgramRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-// Runs the vorla program with the test's VORLA_HOME and the given extra variables.
-ProgramRun RunVorla(const QStringList& arguments, const QProcessEnvironment& extra = {}) {
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.remove("VORLA_SERVICE_URL");
-  environment.remove("VORLA_CA_FILE");
-  environment.insert(extra);
-  QProcess process;
-  process.setProcessEnvironment(environment);
-  process.start(VORLA_CLI, arguments);
-  ProgramRun run;
-  if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit) return run;
-  run.exitCode = process.exitCode();
-  run.out = process.readAllStandardOutput().toStdString();
-  run.err = process.readAllStandardError().toStdString();
-  return run;
-}
-
-bool HasLine(const std::string& text, const std::string& line) {
-  return ("\n" + text).find("\n" + line + "\n") != std::string::npos;
-}
+using test::HasLine;
+using test::ProgramRun;
+using test::RunVorla;
 
 TEST(InfoCommand, ShowsIdentityAndDirectoriesUnderVorlaHome) {
   const fs::path home = test::CurrentHome();

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <string>
 
+#include "AccountCommands.h"
 #include "ServiceSimulator.h"
 #include "platform/CHttpConn.h"
 #include "support/TempHome.h"
@@ -86,20 +87,115 @@ TEST_F(ServiceSimulatorTest, ExpiringTheSessionForgetsEveryLogin) {
   EXPECT_FALSE(context.sessions.UserOf(request));
 }
 
-TEST(UserTable, LoadsOnePairALine) {
+TEST(AccountTable, LoadsOneAccountALine) {
   const test::TempDir folder;
   const std::string good = (folder.path() / "users").string();
-  std::ofstream(good) << "# test accounts\nanna secret\n\n  bert   pa55  \n";
-  UserTable users;
-  ASSERT_TRUE(users.Load(good));
-  EXPECT_EQ(users.PasswordOf("anna"), "secret");
-  EXPECT_EQ(users.PasswordOf("bert"), "pa55");
-  EXPECT_FALSE(users.PasswordOf("carl"));
+  std::ofstream(good) << "# test accounts\nanna " << PasswordDigest("secret")
+                      << " type=4 quota=900 pairs=5 first=Anna last=Aho company=Oy_Ab\n\n"
+                      << "  bert   " << PasswordDigest("pa55") << "  \n";
+  AccountTable accounts;
+  ASSERT_TRUE(accounts.Load(good));
+  const auto anna = accounts.Find("anna");
+  ASSERT_TRUE(anna);
+  EXPECT_EQ(anna->digest, "5ebe2294ecd0e0f08eab7690d2a6ee69");
+  EXPECT_EQ(anna->accountType, 4);
+  EXPECT_EQ(anna->quota, 900);
+  EXPECT_EQ(anna->pairBits, 5);
+  EXPECT_EQ(anna->company, "Oy Ab");
+  const auto bert = accounts.Find("bert");
+  ASSERT_TRUE(bert);
+  EXPECT_EQ(bert->pairBits, 3);
+  EXPECT_NE(bert->userId, anna->userId);
+  EXPECT_FALSE(accounts.Find("carl"));
 
-  const std::string bad = (folder.path() / "bad").string();
-  std::ofstream(bad) << "anna\n";
-  EXPECT_FALSE(UserTable().Load(bad));
-  EXPECT_FALSE(UserTable().Load((folder.path() / "missing").string()));
+  for (const char* line :
+       {"anna\n", "anna short\n", "anna 5ebe2294ecd0e0f08eab7690d2a6ee69 type=x\n",
+        "anna 5ebe2294ecd0e0f08eab7690d2a6ee69 colour=red\n"}) {
+    const std::string bad = (folder.path() / "bad").string();
+    std::ofstream(bad) << line;
+    EXPECT_FALSE(AccountTable().Load(bad)) << line;
+  }
+  EXPECT_FALSE(AccountTable().Load((folder.path() / "missing").string()));
+}
+
+TEST(SessionTable, ReadsTheFirstPairOfTheCookieHeader) {
+  SessionTable sessions;
+  const std::string plain = sessions.Open("anna");
+  const std::string secure = sessions.Open("bert", true);
+  EXPECT_EQ(plain.find("Secure"), std::string::npos);
+  EXPECT_NE(secure.find("; Secure"), std::string::npos);
+  EXPECT_NE(plain.substr(0, plain.find(';')), secure.substr(0, secure.find(';')));
+  struct Case {
+    std::string header;
+    std::optional<std::string> user;
+  };
+  const Case cases[] = {
+      {plain, "anna"},  // sent back with its attributes
+      {secure, "bert"},
+      {"other=1; " + plain, std::nullopt},
+      {"sid=unknown", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SimRequest request;
+    request.headers = {{"Cookie", c.header}};
+    EXPECT_EQ(sessions.UserOf(request), c.user) << c.header;
+  }
+}
+
+class AccountCommandsTest : public testing::Test {
+ protected:
+  AccountCommandsTest() {
+    RegisterAccountCommands(simulator_);
+    simulator_.context().accounts.Add(DemoAccount());
+    for (const int status : {5, 8, 12}) {
+      SimAccount refused;
+      refused.name = "refused" + std::to_string(status);
+      refused.digest = PasswordDigest("secret");
+      refused.status = status;
+      simulator_.context().accounts.Add(refused);
+    }
+  }
+
+  ServiceSimulator simulator_{{}};
+};
+
+TEST_F(AccountCommandsTest, LoginStatuses) {
+  const std::string secret = PasswordDigest("secret");
+  const std::string block(16, '\0');
+  struct Case {
+    std::string fields;
+    std::string answer;
+  };
+  const Case cases[] = {
+      {"login=nobody&pwd=" + secret, Int32s({2}) + block},
+      {"login=demo&pwd=" + secret, Int32s({3}) + block},
+      {"login=demo", Int32s({3}) + block},
+      {"login=refused5&pwd=" + secret, Int32s({5}) + block},
+      {"login=refused8&pwd=" + secret, Int32s({8})},
+      {"login=refused12&pwd=" + secret, Int32s({12}) + block},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Post(simulator_, "cmd=chkrauth&p=12&ver=3.1.2&" + c.fields).second, c.answer)
+        << c.fields;
+  }
+  simulator_.context().minimumVersion = "3.1.3";
+  const std::string demo = "cmd=chkrauth&login=demo&pwd=" + PasswordDigest("demo");
+  EXPECT_EQ(Post(simulator_, demo + "&ver=3.1.2&vchkt=1").second, Int32s({15}) + block);
+  EXPECT_EQ(Post(simulator_, demo + "&ver=3.1.3&vchkt=1").second.substr(0, 4), Int32s({0}));
+  EXPECT_EQ(Post(simulator_, demo + "&ver=3.1.2").second.size(), 4u + 76u);
+}
+
+TEST_F(AccountCommandsTest, WithoutASessionAccountCommandsAnswerFifteenAndListsMinusTwelve) {
+  struct Case {
+    const char* body;
+    std::int32_t status;
+  };
+  const Case cases[] = {{"cmd=getaccountinfo&p=2&pid=4", 15},
+                        {"cmd=updateaccountinfo&p=2&pid=4&passwd=abcdef", 15},
+                        {"cmd=getlexinfo&p=7&lanpairs=3&voctype=2&nvoctype=3&pid=4&uid=1", -12}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(Post(simulator_, c.body).second, Int32s({c.status, 0})) << c.body;
+  }
 }
 
 }  // namespace

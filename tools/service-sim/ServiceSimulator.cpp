@@ -80,6 +80,7 @@ ServiceSimulator::ServiceSimulator(const Options& options)
   if (secure_ && MHD_is_feature_supported(MHD_FEATURE_TLS) != MHD_YES) {
     throw std::runtime_error("this libmicrohttpd has no TLS support");
   }
+  context_.secure = secure_;
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_port = htons(options.port);

@@ -6,32 +6,21 @@
 #include <string>
 #include <string_view>
 
+#include "SimAccounts.h"
 #include "SimRequest.h"
 
 namespace vorla::sim {
-
-// The simulator's accounts: user name and password, one pair per line of a users file
-// ("name password"; blank lines and lines starting with "#" are skipped).
-class UserTable {
- public:
-  // False when the file cannot be read or a line is not a pair.
-  bool Load(const std::string& path);
-  void Add(std::string name, std::string password);
-  std::optional<std::string> PasswordOf(std::string_view name) const;
-
- private:
-  mutable std::mutex mutex_;
-  std::map<std::string, std::string, std::less<>> passwords_;
-};
 
 // The sessions handed out at login, each a cookie value naming its user.
 class SessionTable {
  public:
   static constexpr std::string_view kCookieName = "sid";
 
-  // A new session for the user; returns the Set-Cookie value.
-  std::string Open(std::string_view user);
-  // The user of the session the request's cookie names, if it is still valid.
+  // A new session for the user; returns the Set-Cookie value, marked Secure for a service
+  // on HTTPS.
+  std::string Open(std::string_view user, bool secure = false);
+  // The user of the session that the first name=value pair of the request's Cookie header
+  // names, if it is still valid (the client sends the cookie's attributes after it).
   std::optional<std::string> UserOf(const SimRequest& request) const;
   void ExpireAll();
 
@@ -43,8 +32,16 @@ class SessionTable {
 
 // What the command handlers share.
 struct SimContext {
-  UserTable users;
+  AccountTable accounts;
   SessionTable sessions;
+  bool secure = false;  // the simulator serves HTTPS
+  // The oldest client version a login with a version check accepts ("3.1.2"); empty: any.
+  std::string minimumVersion;
+
+  // The account of the request's session; nothing without a valid one, which the service
+  // answers with 15 (translation, price, speech and account commands) or -12 (dictionary
+  // commands and the lexicon lists).
+  std::optional<SimAccount> SessionAccount(const SimRequest& request) const;
 };
 
 }  // namespace vorla::sim

@@ -22,23 +22,6 @@ const std::string* SimRequest::Field(std::string_view name) const {
   return nullptr;
 }
 
-std::optional<std::string> SimRequest::Cookie(std::string_view name) const {
-  const std::optional<std::string> header = Header("Cookie");
-  if (!header) return std::nullopt;
-  std::string_view rest = *header;
-  while (!rest.empty()) {
-    const std::size_t end = std::min(rest.find(';'), rest.size());
-    std::string_view item = rest.substr(0, end);
-    while (!item.empty() && item.front() == ' ')
-      item.remove_prefix(1);
-    if (item.starts_with(name) && item.size() > name.size() && item[name.size()] == '=') {
-      return std::string(item.substr(name.size() + 1));
-    }
-    rest.remove_prefix(std::min(end + 1, rest.size()));
-  }
-  return std::nullopt;
-}
-
 void AppendInt32(std::string& out, std::int32_t value) {
   const auto bits = static_cast<std::uint32_t>(value);
   for (int shift = 24; shift >= 0; shift -= 8)

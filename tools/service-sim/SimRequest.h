@@ -22,8 +22,6 @@ struct SimRequest {
   std::optional<std::string> Header(std::string_view name) const;
   // The first field of that name.
   const std::string* Field(std::string_view name) const;
-  // The value of a cookie in the Cookie header.
-  std::optional<std::string> Cookie(std::string_view name) const;
 };
 
 // What a command handler answers. The service's answers are binary, so the default type

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <iterator>
 
+#include "AccountCommands.h"
 #include "ServiceSimulator.h"
 
 namespace {
@@ -21,14 +22,19 @@ std::string ReadWholeFile(const std::string& path) {
 int main(int argc, char** argv) {
   CLI::App app("Local stand-in for the translation service", "vorla-service-sim");
   int port = 8080;
-  std::string certificateFile, keyFile, usersFile;
+  std::string certificateFile, keyFile, usersFile, minimumVersion;
   app.add_option("--port", port, "Port on 127.0.0.1 (0: any free port)")
       ->check(CLI::Range(0, 65535));
   auto* certificate = app.add_option("--tls-cert", certificateFile, "PEM certificate: serve HTTPS");
   auto* key = app.add_option("--tls-key", keyFile, "PEM private key of the certificate");
   certificate->needs(key);
   key->needs(certificate);
-  app.add_option("--users", usersFile, "Accounts, one \"name password\" per line");
+  app.add_option("--users", usersFile,
+                 "Accounts besides demo/demo, one a line: name, MD5 digest of the password, then "
+                 "type=, quota=, pairs=, exempt=, status=, maxlen=, maxcount=, maxsize=, "
+                 "trtimeout=, filetimeout=, first=, last=, company= as needed");
+  app.add_option("--min-version", minimumVersion,
+                 "Oldest client version a login with a version check accepts (3.1.2)");
   CLI11_PARSE(app, argc, argv);
 
   // Blocked before the server's threads start, so that only sigwait below receives them.
@@ -46,7 +52,11 @@ int main(int argc, char** argv) {
       options.tlsKeyPem = ReadWholeFile(keyFile);
     }
     vorla::sim::ServiceSimulator simulator(options);
-    if (!usersFile.empty() && !simulator.context().users.Load(usersFile)) {
+    vorla::sim::RegisterAccountCommands(simulator);
+    vorla::sim::SimContext& context = simulator.context();
+    context.accounts.Add(vorla::sim::DemoAccount());
+    context.minimumVersion = minimumVersion;
+    if (!usersFile.empty() && !context.accounts.Load(usersFile)) {
       throw std::runtime_error("cannot read the users in " + usersFile);
     }
     std::cout << simulator.url() << std::endl;

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "SimContext.h"
+#include "SimRequest.h"
+
+namespace vorla::sim {
+
+class ServiceSimulator;
+
+// `chkrauth`: checks the name and the password digest, opens a session and tells the client
+// its account, limits and time-outs.
+SimAnswer CheckAuthentication(const SimRequest& request, SimContext& context);
+
+// The login and account commands: `chkrauth`, `getlexinfo`, `getaccountinfo` and
+// `updateaccountinfo`.
+void RegisterAccountCommands(ServiceSimulator& simulator);
+
+}  // namespace vorla::sim

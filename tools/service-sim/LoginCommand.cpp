@@ -1,0 +1,83 @@
+#include <charconv>
+#include <vector>
+
+#include "AccountCommands.h"
+#include "ServiceSimulator.h"
+
+namespace vorla::sim {
+
+namespace {
+
+constexpr std::int32_t kNoUser = 2;
+constexpr std::int32_t kInvalidPassword = 3;
+constexpr std::int32_t kNothingMore = 8;
+constexpr std::int32_t kClientTooOld = 15;
+// The English-Finnish engine version the answer reports: 5.2.10.1, built 20240115.
+constexpr std::int32_t kEngineVersion = 0x05020A01;
+constexpr std::int32_t kEngineBuild = 20240115;
+
+std::vector<int> VersionParts(std::string_view text) {
+  std::vector<int> parts;
+  while (!text.empty()) {
+    int part = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), part);
+    if (error != std::errc()) break;
+    parts.push_back(part);
+    text.remove_prefix(static_cast<std::size_t>(end - text.data()));
+    if (!text.starts_with('.')) break;
+    text.remove_prefix(1);
+  }
+  parts.resize(4);
+  return parts;
+}
+
+SimAnswer Refuse(std::int32_t status) {
+  SimAnswer answer;
+  answer.body = Int32s({status});
+  // After any refusal but 8 the service sends a block the client reads and ignores.
+  if (status != kNothingMore) answer.body += std::string(16, '\0');
+  return answer;
+}
+
+}  // namespace
+
+SimAnswer CheckAuthentication(const SimRequest& request, SimContext& context) {
+  const std::string* versionCheck = request.Field("vchkt");
+  const std::string* version = request.Field("ver");
+  if (versionCheck && *versionCheck == "1" && !context.minimumVersion.empty() &&
+      (!version || VersionParts(*version) < VersionParts(context.minimumVersion))) {
+    return Refuse(kClientTooOld);
+  }
+  const std::string* login = request.Field("login");
+  const std::string* password = request.Field("pwd");
+  const auto account = login ? context.accounts.Find(*login) : std::nullopt;
+  if (!account) return Refuse(kNoUser);
+  if (!password || *password != account->digest) return Refuse(kInvalidPassword);
+  if (account->status != 0) return Refuse(account->status);
+
+  SimAnswer answer;
+  answer.body = Int32s({0,
+                        account->userId,
+                        account->priceExempt,
+                        0,
+                        0,
+                        0,
+                        0,
+                        account->maxTranslationLength,
+                        account->maxDictionaries,
+                        account->maxDictionarySize,
+                        account->pairBits,
+                        0,
+                        account->textTimeout,
+                        account->fileTimeout,
+                        account->accountType,
+                        account->quota,
+                        0,
+                        0,
+                        kEngineVersion,
+                        kEngineBuild});
+  answer.setCookie = context.sessions.Open(account->name, context.secure);
+  return answer;
+}
+
+}  // namespace vorla::sim
