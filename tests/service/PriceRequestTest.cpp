@@ -7,8 +7,6 @@
 namespace vorla {
 namespace {
 
-using test::PriceAnswer;
-
 class PriceRequestTest : public test::TranslationFixture, public testing::Test {};
 
 TEST_F(PriceRequestTest, BodyAndAnswer) {

@@ -19,7 +19,7 @@ inline std::string TranslationAnswer(std::string_view payload, int source = 0, i
 }
 
 // The answer of a price query: 12 words for 12.5 tokens, account type 1 with 100 tokens.
-inline std::string PriceAnswer() {
+inline std::string PriceQueryAnswer() {
   return sim::Int32s({0, 12, 12'500, 300, 1, 100'000});
 }
 
@@ -31,8 +31,9 @@ struct TranslationFixture : LoginFixture {
     sim_.Register("tr", [](const sim::SimRequest&, sim::SimContext&) {
       return Answer(TranslationAnswer("ok"));
     });
-    sim_.Register("gettrprice",
-                  [](const sim::SimRequest&, sim::SimContext&) { return Answer(PriceAnswer()); });
+    sim_.Register("gettrprice", [](const sim::SimRequest&, sim::SimContext&) {
+      return Answer(PriceQueryAnswer());
+    });
     prompt_->answers.push_back({"demo", "demo"});
     LogIn();
     client_.Initialise(config_, *state_, connections_);
