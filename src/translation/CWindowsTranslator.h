@@ -84,6 +84,12 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   // Starts a job for the order on a worker thread and returns it; null when there is
   // nothing to translate (an empty source pane).
   RefPtr<WindowsTranslationInstance> StartTranslation(TranslationOrder order);
+  // The job of an order, filled as StartTranslation fills it but not started (the price of
+  // a text is asked this way); null when there is nothing to translate.
+  RefPtr<WindowsTranslationInstance> PrepareJob(TranslationOrder order);
+  // Logs the user in for a job unless a login is still valid, reporting on the job's
+  // display: 0, or 15 with the login's text as the job's result text.
+  int EnsureLoggedIn(WindowsTranslationInstance& job);
 
   // The main window's current job. Registering cancels the one registered before.
   void RegisterCurrentJob(const RefPtr<WindowsTranslationInstance>& job);
@@ -137,7 +143,6 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   // The worker: login, request length, price check, notice, translation, delivery.
   void RunJob(const RefPtr<WindowsTranslationInstance>& job);
   int RunJobSteps(WindowsTranslationInstance& job, const Hooks& hooks);
-  int LogIn(WindowsTranslationInstance& job);
   int CheckPrice(WindowsTranslationInstance& job, const Hooks& hooks,
                  std::optional<PriceRecord>& price);
   int ShowLanguageNotice(WindowsTranslationInstance& job, const Hooks& hooks);

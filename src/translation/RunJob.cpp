@@ -41,7 +41,7 @@ void CWindowsTranslator::RunJob(const RefPtr<WindowsTranslationInstance>& job) {
 
 int CWindowsTranslator::RunJobSteps(WindowsTranslationInstance& job, const Hooks& hooks) {
   TranslationJob& request = job.Job();
-  if (const int login = LogIn(job); login != 0) return login;
+  if (const int login = EnsureLoggedIn(job); login != 0) return login;
   MarkRequestLength(request);
   std::optional<PriceRecord> price;
   if (!state_->IsPriceExempt()) {
@@ -64,7 +64,7 @@ int CWindowsTranslator::RunJobSteps(WindowsTranslationInstance& job, const Hooks
   return job.IsCancelled() ? kResultInterrupted : 0;
 }
 
-int CWindowsTranslator::LogIn(WindowsTranslationInstance& job) {
+int CWindowsTranslator::EnsureLoggedIn(WindowsTranslationInstance& job) {
   if (state_->HasValidLogin()) return 0;
   state_->SetLoggedIn(false);
   const UiLanguage language = config_->GetUiLanguage();

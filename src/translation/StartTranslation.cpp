@@ -29,7 +29,7 @@ bool IsLocalJob(const TranslationJob& job) {
 
 }  // namespace
 
-RefPtr<WindowsTranslationInstance> CWindowsTranslator::StartTranslation(TranslationOrder order) {
+RefPtr<WindowsTranslationInstance> CWindowsTranslator::PrepareJob(TranslationOrder order) {
   const Hooks hooks = GetHooks();
   if (!order.text && (!hooks.sourcePane || hooks.sourcePane->IsEmpty())) return nullptr;
   auto job = MakeRef<WindowsTranslationInstance>(config_, hooks.mainWindow, hooks.clock);
@@ -38,15 +38,20 @@ RefPtr<WindowsTranslationInstance> CWindowsTranslator::StartTranslation(Translat
   job->Job().FillLanguages(*state_);
   if (!TakeSource(*job, order, hooks)) return nullptr;
   FillJob(*job, order, hooks);
-
   job->Client().Initialise(config_, *state_, hooks.connections);
+  return job;
+}
+
+RefPtr<WindowsTranslationInstance> CWindowsTranslator::StartTranslation(TranslationOrder order) {
+  RefPtr<WindowsTranslationInstance> job = PrepareJob(std::move(order));
+  if (!job) return nullptr;
   // The worker clears it when the job ends.
   job->Client().SetTranslationObserver(job);
   if (!job->Flags().toResultWindow) {
     job->Flags().mainWindowJob = true;
     RegisterCurrentJob(job);
-    job->ShowInTargetPane(order.showPleaseWait ? kTranslatingPleaseWait.In(config_->GetUiLanguage())
-                                               : "");
+    job->ShowInTargetPane(
+        job->Flags().showPleaseWait ? kTranslatingPleaseWait.In(config_->GetUiLanguage()) : "");
   }
   StartWorker(job);
   return job;

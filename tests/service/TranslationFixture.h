@@ -7,16 +7,11 @@
 #include "service/Compression.h"
 #include "service/ServiceClient.h"
 #include "support/RecordingObserver.h"
+#include "support/TestCommands.h"
 #include "translation/TranslationFlags.h"
 #include "translation/TranslationJob.h"
 
 namespace vorla::test {
-
-// The answer of a translation: status 0, the languages and the payload.
-inline std::string TranslationAnswer(std::string_view payload, int source = 0, int target = 1) {
-  return sim::Int32s({0, source, target, static_cast<std::int32_t>(payload.size())}) +
-         std::string(payload);
-}
 
 // The answer of a price query: 12 words for 12.5 tokens, account type 1 with 100 tokens.
 inline std::string PriceQueryAnswer() {
