@@ -6,7 +6,6 @@ namespace vorla::sim {
 
 namespace {
 
-constexpr std::int32_t kFirstListStart = 100;
 constexpr std::int32_t kSecondListStart = 200;
 
 // By code: 0 to 2, 100 to 138 and 200 to 263.
@@ -32,7 +31,8 @@ std::string_view TagAt(const std::array<std::string_view, N>& tags, std::int32_t
 
 std::optional<LanguageFamily> FamilyOf(std::int32_t code) {
   if (!TagAt(kLocalTags, code).empty()) return LanguageFamily::Local;
-  if (!TagAt(kFirstListTags, code - kFirstListStart).empty()) return LanguageFamily::FirstList;
+  if (!TagAt(kFirstListTags, code - kFirstFurtherLanguage).empty())
+    return LanguageFamily::FirstList;
   if (!TagAt(kSecondListTags, code - kSecondListStart).empty()) return LanguageFamily::SecondList;
   return std::nullopt;
 }
@@ -45,6 +45,10 @@ std::optional<std::int32_t> LocalLanguageOf(std::int32_t code) {
   return std::nullopt;
 }
 
+bool IsFurtherPair(std::int32_t source, std::int32_t target) {
+  return source >= kFirstFurtherLanguage || target >= kFirstFurtherLanguage;
+}
+
 std::string_view LanguageTag(std::int32_t code) {
   const auto family = FamilyOf(code);
   if (!family) return {};
@@ -52,7 +56,7 @@ std::string_view LanguageTag(std::int32_t code) {
     case LanguageFamily::Local:
       return TagAt(kLocalTags, code);
     case LanguageFamily::FirstList:
-      return TagAt(kFirstListTags, code - kFirstListStart);
+      return TagAt(kFirstListTags, code - kFirstFurtherLanguage);
     case LanguageFamily::SecondList:
       return TagAt(kSecondListTags, code - kSecondListStart);
   }

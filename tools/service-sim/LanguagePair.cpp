@@ -6,16 +6,13 @@
 
 #include "LanguageCodes.h"
 #include "Lexicon.h"
+#include "ServiceCodes.h"
 #include "WordTokenizer.h"
 
 namespace vorla::sim {
 
 namespace {
 
-constexpr std::int32_t kInvalidPair = 28;
-constexpr std::int32_t kPairNotAllowed = 23;
-constexpr int kFirstListAccount = 3;
-constexpr int kSecondListAccount = 4;
 constexpr int kEnglishFinnishBit = 0x1;
 constexpr int kFinnishEnglishBit = 0x2;
 constexpr int kEnglishSwedishBit = 0x4;
@@ -65,24 +62,24 @@ PairChoice ChoosePair(std::int32_t source, std::int32_t target, bool automatic,
   PairChoice choice;
   const auto family = FamilyOf(source);
   if (!family || family != FamilyOf(target) || source == target) {
-    choice.status = kInvalidPair;
+    choice.status = status::kInvalidPair;
     return choice;
   }
   if (*family == LanguageFamily::Local) {
     if (!FindLocalPair(source, target)) {
-      choice.status = kInvalidPair;
+      choice.status = status::kInvalidPair;
       return choice;
     }
     if (automatic) std::tie(source, target) = PickDirection(source, target, text);
     if ((account.pairBits & FindLocalPair(source, target)->bit) == 0) {
-      choice.status = kPairNotAllowed;
+      choice.status = status::kPairNotAllowed;
       return choice;
     }
   } else {
     const int needed =
-        *family == LanguageFamily::FirstList ? kFirstListAccount : kSecondListAccount;
+        *family == LanguageFamily::FirstList ? account_type::kFirstList : account_type::kSecondList;
     if (account.accountType != needed) {
-      choice.status = kPairNotAllowed;
+      choice.status = status::kPairNotAllowed;
       return choice;
     }
   }

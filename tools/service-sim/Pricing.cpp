@@ -3,29 +3,21 @@
 #include <algorithm>
 #include <limits>
 
+#include "ServiceCodes.h"
 #include "WordTokenizer.h"
 
 namespace vorla::sim {
 
-namespace {
-
-constexpr std::int32_t kPerWordAccount = 1;
-constexpr std::int32_t kFixedPriceAccount = 2;
-constexpr std::int32_t kFirstListAccount = 3;
-constexpr std::int32_t kSecondListAccount = 4;
-
-}  // namespace
-
 std::int32_t PriceOf(std::int32_t accountType, std::int32_t words) {
   switch (accountType) {
-    case kPerWordAccount:
+    case account_type::kPerWord:
       // A price beyond the integer of the answer is sent as the largest there is.
       return static_cast<std::int32_t>(std::min<std::int64_t>(
           std::int64_t{words} * kPricePerWord, std::numeric_limits<std::int32_t>::max()));
-    case kFixedPriceAccount:
+    case account_type::kFixedPrice:
       return kFixedPrice;
-    case kFirstListAccount:
-    case kSecondListAccount:
+    case account_type::kFirstList:
+    case account_type::kSecondList:
       return words;
     default:
       return 0;

@@ -1,5 +1,6 @@
 #include "SharedFields.h"
 
+#include "ServiceCodes.h"
 #include "TranslationFlags.h"
 #include "ZlibStreams.h"
 
@@ -7,7 +8,6 @@ namespace vorla::sim {
 
 namespace {
 
-constexpr std::int32_t kInvalidSource = 5;
 // Beyond the longest source any account may send.
 constexpr std::size_t kLongestInflatedSource = 100'000'000;
 
@@ -42,7 +42,7 @@ SourceText ReadSource(FieldReader& fields, std::uint32_t flags) {
     return source;
   }
   source.bytes = InflateStream(*text, kLongestInflatedSource);
-  if (!source.bytes) source.status = kInvalidSource;
+  if (!source.bytes) source.status = status::kInvalidSource;
   return source;
 }
 

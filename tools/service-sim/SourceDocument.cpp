@@ -3,31 +3,25 @@
 #include <algorithm>
 
 #include "JobEncoding.h"
+#include "LanguageCodes.h"
+#include "ServiceCodes.h"
+#include "common/CodePages.h"
 #include "documents/rtf/PlainText.h"
 #include "documents/rtf/RtfReader.h"
 #include "documents/rtf/RtfWriter.h"
 
 namespace vorla::sim {
 
-namespace {
-
-constexpr std::int32_t kRtf = 2;
-constexpr std::int32_t kFirstFurtherLanguage = 100;
-constexpr int kUtf8CodePage = 65001;
-
-}  // namespace
-
 SourceDocument::SourceDocument(const TranslationRequest& request)
-    : rtf_(request.sourceFormat == kRtf),
-      utf8Rtf_(request.sourceLanguage >= kFirstFurtherLanguage ||
-               request.targetLanguage >= kFirstFurtherLanguage),
+    : rtf_(request.sourceFormat == format::kRtf),
+      utf8Rtf_(IsFurtherPair(request.sourceLanguage, request.targetLanguage)),
       encoding_(request.encoding) {
   const std::string& source = request.source.value();
   if (!rtf_) {
     text_ = JobTextToUtf8(source, encoding_);
     return;
   }
-  document_ = RtfReader({.streamCodePage = utf8Rtf_ ? kUtf8CodePage : 0}).Read(source);
+  document_ = RtfReader({.streamCodePage = utf8Rtf_ ? kCodePageUtf8 : 0}).Read(source);
   text_ = PaneText(document_, StreamEncoding::Utf8);
 }
 

@@ -5,6 +5,7 @@
 #include "JobEncoding.h"
 #include "LanguageCodes.h"
 #include "LanguagePair.h"
+#include "ServiceCodes.h"
 #include "SourceDocument.h"
 #include "TranslationAnswer.h"
 #include "TranslationCommands.h"
@@ -15,16 +16,9 @@ namespace vorla::sim {
 
 namespace {
 
-constexpr std::int32_t kSessionExpired = 15;
-constexpr std::int32_t kUnsupportedFormat = 16;
-constexpr std::int32_t kInsufficientBalance = 19;
-constexpr std::int32_t kNotAvailable = 24;
-constexpr std::int32_t kPlainText = 1;
-constexpr std::int32_t kRtf = 2;
-
 std::string ScriptedAnswer(const ScriptedStatus& scripted, const TranslationRequest& tr,
                            const std::optional<SimAccount>& account) {
-  if (scripted.status != kInsufficientBalance) {
+  if (scripted.status != status::kInsufficientBalance) {
     return TranslationStatus(scripted.status, tr.sourceLanguage, tr.targetLanguage);
   }
   return InsufficientBalance(scripted.shortfall,
@@ -51,14 +45,14 @@ Translation TranslateSource(const TranslationRequest& tr, const SourceDocument& 
 std::string AnswerRequest(const TranslationRequest& tr, const std::optional<SimAccount>& account,
                           TranslationScript& script) {
   if (const auto scripted = script.Next("tr")) return ScriptedAnswer(*scripted, tr, account);
-  const auto refuse = [&tr](std::int32_t status) {
-    return TranslationStatus(status, tr.sourceLanguage, tr.targetLanguage);
+  const auto refuse = [&tr](std::int32_t code) {
+    return TranslationStatus(code, tr.sourceLanguage, tr.targetLanguage);
   };
-  if (!account) return refuse(kSessionExpired);
+  if (!account) return refuse(status::kSessionExpired);
   if (tr.sourceStatus != 0) return refuse(tr.sourceStatus);
-  if ((tr.flags & trflags::kTermExtraction) != 0) return refuse(kNotAvailable);
-  if (tr.source && tr.sourceFormat != kPlainText && tr.sourceFormat != kRtf) {
-    return refuse(kUnsupportedFormat);
+  if ((tr.flags & trflags::kTermExtraction) != 0) return refuse(status::kNotAvailable);
+  if (tr.source && tr.sourceFormat != format::kPlainText && tr.sourceFormat != format::kRtf) {
+    return refuse(status::kUnsupportedFormat);
   }
   const std::optional<SourceDocument> document =
       tr.source ? std::optional<SourceDocument>(std::in_place, tr) : std::nullopt;

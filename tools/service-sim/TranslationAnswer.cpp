@@ -1,12 +1,12 @@
 #include "TranslationAnswer.h"
 
+#include "ServiceCodes.h"
 #include "SimRequest.h"
 
 namespace vorla::sim {
 
 namespace {
 
-constexpr std::int32_t kInsufficientBalance = 19;
 constexpr std::size_t kUnusedResultIdBytes = 4;
 
 std::int32_t LengthOf(const std::string& bytes) {
@@ -21,7 +21,7 @@ std::string TranslationStatus(std::int32_t status, std::int32_t source, std::int
 
 std::string InsufficientBalance(std::int32_t shortfall, std::int32_t accountType,
                                 std::int32_t quota) {
-  return Int32s({kInsufficientBalance, shortfall, accountType, quota});
+  return Int32s({status::kInsufficientBalance, shortfall, accountType, quota});
 }
 
 std::string TranslationResult(std::int32_t source, std::int32_t target, const std::string& payload,

@@ -5,8 +5,11 @@
 #include <string_view>
 
 #include "FieldReader.h"
+#include "LanguageCodes.h"
+#include "ServiceCodes.h"
 #include "SharedFields.h"
 #include "TranslationFlags.h"
+#include "common/CodePages.h"
 
 namespace vorla::sim {
 
@@ -19,15 +22,6 @@ constexpr std::array<std::string_view, 20> kFieldOrder = {
 
 constexpr std::int32_t kProtocolVersion = 6;
 constexpr std::int32_t kResultIdMode = 3;
-constexpr std::int32_t kPlainText = 1;
-constexpr std::int32_t kRtf = 2;
-constexpr std::int32_t kHtml = 3;
-constexpr std::int32_t kPdf = 5;
-constexpr std::int32_t kUtf8 = 1;
-constexpr std::int32_t kWindows1252 = 2;
-constexpr std::int32_t kUtf16 = 32;
-constexpr std::int32_t kLastEncoding = 33;
-constexpr std::int32_t kFirstFurtherLanguage = 100;
 constexpr std::size_t kMostDictionaries = 10;
 
 std::optional<std::vector<std::int32_t>> ParseIdentifiers(std::string_view list) {
@@ -66,22 +60,21 @@ void ReadActiveDictionaries(FieldReader& fields, TranslationRequest& tr) {
 void ReadEncoding(FieldReader& fields, TranslationRequest& tr) {
   const auto encoding = fields.Number("enc");
   if (encoding) {
-    if (tr.sourceFormat != kPlainText && tr.sourceFormat != kHtml) {
+    if (tr.sourceFormat != format::kPlainText && tr.sourceFormat != format::kHtml) {
       fields.Refuse("enc is sent only with plain text and HTML sources");
-    } else if (*encoding == kWindows1252) {
+    } else if (*encoding == kEncodingWindows1252) {
       fields.Refuse("enc=2 is the default and is never sent");
-    } else if (*encoding < 1 || *encoding > kLastEncoding) {
+    } else if (*encoding < 1 || *encoding > kEncodingLast) {
       fields.Refuse("enc=" + std::to_string(*encoding) + " is not an encoding index");
     }
     tr.encoding = *encoding;
   }
-  if (tr.sourceFormat != kPlainText || !fields.Text("srctxt")) return;
-  const bool further =
-      tr.sourceLanguage >= kFirstFurtherLanguage || tr.targetLanguage >= kFirstFurtherLanguage;
-  if (further && tr.encoding != kUtf8) {
+  if (tr.sourceFormat != format::kPlainText || !fields.Text("srctxt")) return;
+  const bool further = IsFurtherPair(tr.sourceLanguage, tr.targetLanguage);
+  if (further && tr.encoding != kEncodingUtf8) {
     fields.Refuse("plain text of a further-language pair comes in UTF-8 (enc=1)");
-  } else if (!further && tr.encoding != kUtf8 && tr.encoding != kWindows1252 &&
-             tr.encoding != kUtf16) {
+  } else if (!further && tr.encoding != kEncodingUtf8 && tr.encoding != kEncodingWindows1252 &&
+             tr.encoding != kEncodingUtf16Le) {
     fields.Refuse("enc=" + std::to_string(tr.encoding) +
                   " does not fit the English-Finnish-Swedish pairs");
   }
@@ -90,7 +83,7 @@ void ReadEncoding(FieldReader& fields, TranslationRequest& tr) {
 void ReadOptionalFields(FieldReader& fields, TranslationRequest& tr) {
   if (const auto mode = fields.Number("rt")) {
     tr.resultIdAsked = true;
-    if (*mode != kResultIdMode || !tr.sourceUrl || tr.targetFormat != kHtml) {
+    if (*mode != kResultIdMode || !tr.sourceUrl || tr.targetFormat != format::kHtml) {
       fields.Refuse("rt is sent only as 3, for a web page (srcurl and tgtformat 3)");
     }
   }
@@ -100,7 +93,7 @@ void ReadOptionalFields(FieldReader& fields, TranslationRequest& tr) {
     fields.Refuse("trflagsext has neither 0x400 nor 0x800");
   }
   tr.zoom = fields.Number("zoom");
-  if (tr.zoom && (tr.sourceFormat != kPdf || *tr.zoom <= 0)) {
+  if (tr.zoom && (tr.sourceFormat != format::kPdf || *tr.zoom <= 0)) {
     fields.Refuse("zoom is sent only for PDF sources and above 0");
   }
   if (tr.frameUrls && !tr.sourceUrl) fields.Refuse("frmurls without srcurl");
@@ -114,14 +107,14 @@ bool IsSingleWord(std::string_view text, std::int32_t encoding) {
   if (first == std::string_view::npos) return false;
   const std::string_view word = text.substr(first, text.find_last_not_of(kTrimmed) - first + 1);
   if (word.find_first_of(kSeparators) != std::string_view::npos) return false;
-  return encoding != kWindows1252 ||
+  return encoding != kEncodingWindows1252 ||
          word.find_first_of(kCp1252Separators) == std::string_view::npos;
 }
 
 void CheckDictionaryLookup(FieldReader& fields, const TranslationRequest& tr) {
   if ((tr.flags & trflags::kDictionaryLookup) == 0) return;
-  if (tr.sourceFormat != kPlainText || tr.sourceLanguage >= kFirstFurtherLanguage ||
-      tr.targetLanguage >= kFirstFurtherLanguage) {
+  if (tr.sourceFormat != format::kPlainText ||
+      IsFurtherPair(tr.sourceLanguage, tr.targetLanguage)) {
     fields.Refuse("a dictionary lookup is plain text of a local pair");
   } else if (tr.source && !IsSingleWord(*tr.source, tr.encoding)) {
     fields.Refuse("a dictionary lookup takes one word");
@@ -150,7 +143,7 @@ TranslationRequest DecodeTranslationRequest(const SimRequest& request) {
 
   const bool hasText = fields.Text("srctxt") != nullptr;
   if (hasText == tr.sourceUrl.has_value()) fields.Refuse("one of srctxt and srcurl is sent");
-  if ((tr.sourceFormat == kPlainText || tr.sourceFormat == kRtf) &&
+  if ((tr.sourceFormat == format::kPlainText || tr.sourceFormat == format::kRtf) &&
       tr.targetFormat != tr.sourceFormat) {
     fields.Refuse("plain text and RTF ask for a result of their own format");
   }
