@@ -19,14 +19,6 @@ constexpr std::string_view kErrorPage =
     "<html><head><title>500 Internal Server Error</title></head>"
     "<body><h1>Internal Server Error</h1></body></html>";
 
-SimAnswer TextAnswer(int status, std::string text) {
-  SimAnswer answer;
-  answer.status = status;
-  answer.body = std::move(text);
-  answer.contentType = "text/plain; charset=utf-8";
-  return answer;
-}
-
 MHD_Result CollectHeader(void* cls, MHD_ValueKind, const char* key, const char* value) {
   static_cast<SimRequest*>(cls)->headers.emplace_back(key, value ? value : "");
   return MHD_YES;

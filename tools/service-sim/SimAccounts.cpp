@@ -87,6 +87,25 @@ SimAccount DemoAccount() {
   return demo;
 }
 
+std::vector<SimAccount> PriceTestAccounts() {
+  struct Paying {
+    int type;
+    int quota;
+  };
+  constexpr Paying kPaying[] = {{1, 25'000}, {2, 0}, {3, 1000}, {4, 1000}};
+  std::vector<SimAccount> accounts;
+  for (const Paying& paying : kPaying) {
+    SimAccount account;
+    account.name = "price" + std::to_string(paying.type);
+    account.digest = PasswordDigest("price");
+    account.accountType = paying.type;
+    account.quota = paying.quota;
+    account.lexicons = LexiconLists({}, {});
+    accounts.push_back(std::move(account));
+  }
+  return accounts;
+}
+
 bool AccountTable::Load(const std::string& path) {
   std::ifstream in(path);
   if (!in) return false;

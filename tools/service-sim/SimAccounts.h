@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorla::sim {
 
@@ -36,6 +37,15 @@ struct SimAccount {
 // The demo account of scripts and tests: "demo" / "demo", both English-Finnish directions
 // and English to Swedish, exempt from the price check.
 SimAccount DemoAccount();
+
+// Accounts that pay for translations (not price-exempt), one of each account type, all with
+// both English-Finnish directions; each password is "price":
+// - "price1": type 1, quota 25000 thousandths of a token: enough for 200 words at the price
+//   of type 1 (Pricing.h), not for 201;
+// - "price2": type 2, quota 0, which always suffices;
+// - "price3" and "price4": types 3 and 4 (the further languages of the first and second
+//   list), quota 1000: enough for a source of 1000 words, not for 1001.
+std::vector<SimAccount> PriceTestAccounts();
 
 // The domain lexicons every account may select, followed by the given user dictionaries.
 std::string LexiconLists(std::string_view englishFinnishUser, std::string_view finnishEnglishUser);

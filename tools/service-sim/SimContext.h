@@ -8,6 +8,7 @@
 
 #include "SimAccounts.h"
 #include "SimRequest.h"
+#include "TranslationScript.h"
 
 namespace vorla::sim {
 
@@ -34,6 +35,8 @@ class SessionTable {
 struct SimContext {
   AccountTable accounts;
   SessionTable sessions;
+  // Statuses and result-id answers scripted for `tr` and `gettrprice`.
+  TranslationScript translation;
   bool secure = false;  // the simulator serves HTTPS
   // The oldest client version a login with a version check accepts ("3.1.2"); empty: any.
   std::string minimumVersion;

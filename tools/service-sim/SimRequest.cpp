@@ -22,6 +22,14 @@ const std::string* SimRequest::Field(std::string_view name) const {
   return nullptr;
 }
 
+SimAnswer TextAnswer(int status, std::string text) {
+  SimAnswer answer;
+  answer.status = status;
+  answer.body = std::move(text);
+  answer.contentType = "text/plain; charset=utf-8";
+  return answer;
+}
+
 void AppendInt32(std::string& out, std::int32_t value) {
   const auto bits = static_cast<std::uint32_t>(value);
   for (int shift = 24; shift >= 0; shift -= 8)

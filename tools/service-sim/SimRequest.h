@@ -34,6 +34,9 @@ struct SimAnswer {
   std::vector<std::pair<std::string, std::string>> headers;  // further headers (Location)
 };
 
+// An HTTP answer with a text, as the simulator refuses what breaks the protocol.
+SimAnswer TextAnswer(int status, std::string text);
+
 // Big-endian 32-bit integers as the service frames its answers.
 void AppendInt32(std::string& out, std::int32_t value);
 std::string Int32s(std::initializer_list<std::int32_t> values);

@@ -8,6 +8,7 @@
 
 #include "AccountCommands.h"
 #include "ServiceSimulator.h"
+#include "TranslationCommands.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
   certificate->needs(key);
   key->needs(certificate);
   app.add_option("--users", usersFile,
-                 "Accounts besides demo/demo, one a line: name, MD5 digest of the password, then "
+                 "Accounts besides demo/demo and price1 to price4 (password price), one a line: "
+                 "name, MD5 digest of the password, then "
                  "type=, quota=, pairs=, exempt=, status=, maxlen=, maxcount=, maxsize=, "
                  "trtimeout=, filetimeout=, first=, last=, company= as needed");
   app.add_option("--min-version", minimumVersion,
@@ -53,8 +55,12 @@ int main(int argc, char** argv) {
     }
     vorla::sim::ServiceSimulator simulator(options);
     vorla::sim::RegisterAccountCommands(simulator);
+    vorla::sim::RegisterTranslationCommands(simulator);
     vorla::sim::SimContext& context = simulator.context();
     context.accounts.Add(vorla::sim::DemoAccount());
+    for (vorla::sim::SimAccount& account : vorla::sim::PriceTestAccounts()) {
+      context.accounts.Add(std::move(account));
+    }
     context.minimumVersion = minimumVersion;
     if (!usersFile.empty() && !context.accounts.Load(usersFile)) {
       throw std::runtime_error("cannot read the users in " + usersFile);

@@ -1,0 +1,96 @@
+// `tr`: the simulated translation engine behind the service's framing.
+#include <optional>
+
+#include "DictionaryLookup.h"
+#include "JobEncoding.h"
+#include "LanguageCodes.h"
+#include "LanguagePair.h"
+#include "ServiceCodes.h"
+#include "SourceDocument.h"
+#include "TranslationAnswer.h"
+#include "TranslationCommands.h"
+#include "TranslationFlags.h"
+#include "ZlibStreams.h"
+
+namespace vorla::sim {
+
+namespace {
+
+std::string ScriptedAnswer(const ScriptedStatus& scripted, const TranslationRequest& tr,
+                           const std::optional<SimAccount>& account) {
+  if (scripted.status != status::kInsufficientBalance) {
+    return TranslationStatus(scripted.status, tr.sourceLanguage, tr.targetLanguage);
+  }
+  return InsufficientBalance(scripted.shortfall,
+                             scripted.accountType.value_or(account ? account->accountType : 0),
+                             scripted.quota.value_or(account ? account->quota : 0));
+}
+
+// The service fetches web pages and online documents itself; the simulator does not, and
+// answers with the address.
+Translation AddressStandIn(const std::string& address, std::int32_t target) {
+  return {"[" + std::string(LanguageTag(target)) + "] " + address, {}};
+}
+
+Translation TranslateSource(const TranslationRequest& tr, const SourceDocument& document,
+                            const PairChoice& pair) {
+  if ((tr.flags & trflags::kDictionaryLookup) != 0 && pair.mode.direction) {
+    if (const auto entry = DictionaryEntry(document.text(), *pair.mode.direction)) {
+      return {Utf8ToJobText(*entry, tr.encoding), {}};
+    }
+  }
+  return document.Translate(pair.mode);
+}
+
+std::string AnswerRequest(const TranslationRequest& tr, const std::optional<SimAccount>& account,
+                          TranslationScript& script) {
+  if (const auto scripted = script.Next("tr")) return ScriptedAnswer(*scripted, tr, account);
+  const auto refuse = [&tr](std::int32_t code) {
+    return TranslationStatus(code, tr.sourceLanguage, tr.targetLanguage);
+  };
+  if (!account) return refuse(status::kSessionExpired);
+  if (tr.sourceStatus != 0) return refuse(tr.sourceStatus);
+  if ((tr.flags & trflags::kTermExtraction) != 0) return refuse(status::kNotAvailable);
+  if (tr.source && tr.sourceFormat != format::kPlainText && tr.sourceFormat != format::kRtf) {
+    return refuse(status::kUnsupportedFormat);
+  }
+  const std::optional<SourceDocument> document =
+      tr.source ? std::optional<SourceDocument>(std::in_place, tr) : std::nullopt;
+  PairChoice pair = ChoosePair(tr.sourceLanguage, tr.targetLanguage,
+                               (tr.flags & trflags::kAutomaticDirection) != 0, *account,
+                               document ? document->text() : std::string_view());
+  if (pair.status != 0) return refuse(pair.status);
+  pair.mode.markUnknown = (tr.flags & trflags::kNoUnknownMarks) == 0;
+  const Translation translation = document ? TranslateSource(tr, *document, pair)
+                                           : AddressStandIn(*tr.sourceUrl, pair.targetLanguage);
+
+  const ResultIdScript resultIds = script.ResultIds();
+  const bool resultIdMode = tr.resultIdAsked || resultIds.always;
+  std::string payload =
+      resultIdMode && !resultIds.document ? script.NextResultId() : translation.bytes;
+  // The client inflates every result of a request that sent its source with 0x400.
+  if ((tr.flags & trflags::kCompressAnswer) != 0 && tr.source) payload = DeflateStream(payload);
+  if (resultIdMode) {
+    return ResultIdResult(pair.sourceLanguage, pair.targetLanguage, resultIds.document,
+                          tr.targetFormat, payload);
+  }
+  std::optional<std::string> secondPart;
+  if ((tr.flags & trflags::kSecondPart) != 0) {
+    secondPart = (tr.flags & trflags::kSentenceAlignment) != 0
+                     ? EncodeAlignment(translation.sentences)
+                     : std::string();
+  }
+  return TranslationResult(pair.sourceLanguage, pair.targetLanguage, payload, secondPart);
+}
+
+}  // namespace
+
+SimAnswer TranslateText(const SimRequest& request, SimContext& context) {
+  const TranslationRequest tr = DecodeTranslationRequest(request);
+  if (!tr.refusal.empty()) return TextAnswer(400, "malformed tr request: " + tr.refusal);
+  SimAnswer answer;
+  answer.body = AnswerRequest(tr, context.SessionAccount(request), context.translation);
+  return answer;
+}
+
+}  // namespace vorla::sim
