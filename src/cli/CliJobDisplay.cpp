@@ -43,13 +43,6 @@ void CliProgress::ShowStatus(std::string_view text, ProgressBar bar, int percent
   statusLine_->ShowStatus(text);
 }
 
-void CliProgress::ShowInTargetPane(std::string_view text) {
-  std::lock_guard lock(mutex_);
-  if (text.empty()) return;
-  EndBar();
-  statusLine_->ShowStatus(text);
-}
-
 void CliProgress::ShowFailure(std::string_view message) {
   std::lock_guard lock(mutex_);
   EndBar();

@@ -19,9 +19,10 @@ class CliProgress final : public UnknownImpl<IProgressSink> {
   ~CliProgress() override = default;
 
   void ShowStatus(std::string_view text, ProgressBar bar, int percent) override;
-  // The target pane is the standard output, where only the translation goes: its status
-  // texts ("Translating... please wait") go to the status line.
-  void ShowInTargetPane(std::string_view text) override;
+  // The target pane is the standard output, where only the translation goes. What a pane
+  // would show meanwhile ("Translating... please wait") is left out; the status line tells
+  // the same.
+  void ShowInTargetPane(std::string_view) override {}
   void ShowFailure(std::string_view message) override;
 
  private:

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "SimulatedService.h"
+#include "TranslationCommands.h"
 #include "support/TestCommands.h"
 
 namespace vorla {
@@ -58,7 +59,7 @@ TEST(TranslateCommand, TranslatesTheArgumentOrTheStandardInput) {
       service.Run({"translate", "--from", "en", "--to", "fi", "Hyvää päivää"});
   ASSERT_EQ(argument.exitCode, 0) << argument.err;
   EXPECT_EQ(argument.out, "[Hyvää päivää]\n");
-  EXPECT_TRUE(HasLine(argument.err, "Translating... please wait")) << argument.err;
+  EXPECT_TRUE(HasLine(argument.err, "Translation completed")) << argument.err;
 
   const ProgramRun input = service.Run({"translate", "-"}, "First line\nSecond line\n");
   ASSERT_EQ(input.exitCode, 0) << input.err;
@@ -151,6 +152,32 @@ TEST(TranslateCommand, PriceOfAText) {
   const ProgramRun finnish = service.Run({"--ui", "fi", "price", "-"}, "Some text.");
   EXPECT_TRUE(HasLine(finnish.out, "Käännöksen hinta: 12.5 polettia")) << finnish.out;
   EXPECT_EQ(*service.Requests("gettrprice").at(0).Field("srctxt"), "Some text.");
+}
+
+TEST(TranslateCommand, ThroughTheSimulatedService) {
+  test::SimulatedService service;
+  sim::RegisterTranslationCommands(service.sim);
+  for (sim::SimAccount& account : sim::PriceTestAccounts())
+    service.sim.context().accounts.Add(std::move(account));
+  ASSERT_EQ(service.Run({"login", "--user", "demo", "--password-stdin"}, "demo\n").exitCode, 0);
+  const ProgramRun finnish =
+      service.Run({"translate", "--from", "en", "--to", "fi", "The house is big."});
+  ASSERT_EQ(finnish.exitCode, 0) << finnish.err;
+  EXPECT_EQ(finnish.out, "Talo on iso.\n");
+  const ProgramRun english = service.Run({"translate", "--from", "fi", "--to", "en"}, finnish.out);
+  ASSERT_EQ(english.exitCode, 0) << english.err;
+  EXPECT_EQ(english.out, "House is big.\n");
+
+  ASSERT_EQ(service.Run({"login", "--user", "price1", "--password-stdin"}, "price\n").exitCode, 0);
+  const ProgramRun price = service.Run({"price", "The house is big."});
+  ASSERT_EQ(price.exitCode, 0) << price.err;
+  EXPECT_EQ(price.out,
+            "Source text length: 4 words\nTranslation price: 0.5 tokens\n"
+            "Translation account balance: 25 tokens\n");
+  const ProgramRun paid =
+      service.Run({"translate", "--yes", "--from", "en", "--to", "fi", "The house is big."});
+  ASSERT_EQ(paid.exitCode, 0) << paid.err;
+  EXPECT_EQ(paid.out, "Talo on iso.\n");
 }
 
 TEST(LinkCommand, PrintsTheAddress) {
