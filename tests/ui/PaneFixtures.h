@@ -1,9 +1,24 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
 #include "documents/rtf/RichDocument.h"
+#include "documents/rtf/RtfWriter.h"
+
+namespace vorla {
+
+// A failing comparison shows documents as the RTF we write for them.
+inline void PrintTo(const RichDocument& document, std::ostream* out) {
+  *out << RtfWriter().Write(document);
+}
+
+inline void PrintTo(const Paragraph& paragraph, std::ostream* out) {
+  PrintTo(RichDocument{{paragraph}}, out);
+}
+
+}  // namespace vorla
 
 namespace vorla::test {
 

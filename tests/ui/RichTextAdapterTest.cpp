@@ -5,17 +5,11 @@
 
 #include "PaneFixtures.h"
 #include "documents/rtf/PlainText.h"
-#include "documents/rtf/RtfWriter.h"
 #include "ui/panes/RichTextExport.h"
 #include "ui/panes/RichTextImport.h"
 #include "ui/panes/TextPane.h"
 
 namespace vorla {
-
-// A failing comparison shows documents as the RTF we write for them.
-inline void PrintTo(const RichDocument& document, std::ostream* out) {
-  *out << RtfWriter().Write(document);
-}
 
 namespace {
 
