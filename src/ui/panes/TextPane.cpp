@@ -112,7 +112,10 @@ void TextPane::RemoveFormatting() {
 }
 
 PaneSpan TextPane::Selection() const {
-  const QTextCursor cursor = textCursor();
+  return SpanOf(textCursor());
+}
+
+PaneSpan TextPane::SpanOf(const QTextCursor& cursor) const {
   return {positions_.ToPane(cursor.selectionStart()), positions_.ToPane(cursor.selectionEnd())};
 }
 
@@ -210,9 +213,7 @@ PaneSpan TextPane::RangeSpan(PaneRange range) const {
 }
 
 void TextPane::InsertWithinLimit(QTextCursor& cursor, RichDocument document) {
-  const int selected =
-      positions_.ToPane(cursor.selectionEnd()) - positions_.ToPane(cursor.selectionStart());
-  const std::int64_t room = textLimit_ - (CharacterCount() - selected);
+  const std::int64_t room = textLimit_ - (CharacterCount() - SpanOf(cursor).Length());
   TruncateDocument(document, static_cast<std::size_t>(std::max<std::int64_t>(room, 0)));
   cursor.beginEditBlock();
   cursor.removeSelectedText();

@@ -57,6 +57,8 @@ class TextPane : public QTextEdit {
 
   int CharacterCount() const { return positions_.Length(); }
   PaneSpan Selection() const;
+  // The range of a cursor's selection.
+  PaneSpan SpanOf(const QTextCursor& cursor) const;
   int CaretPosition() const;
   // The character at a position as the pane text has it: "\n" for a paragraph break, "\v"
   // for a line break, U+FFFC for an object.
