@@ -1,12 +1,12 @@
 #include "ui/panes/PaneSource.h"
 
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <algorithm>
 #include <vector>
 
 #include "documents/rtf/PlainText.h"
+#include "ui/panes/ScrollPositionKeeper.h"
 
 namespace vorla {
 
@@ -24,8 +24,7 @@ bool HasLinks(const RichDocument& document) {
 }
 
 void RemoveLinks(TextPane& pane) {
-  const int horizontal = pane.horizontalScrollBar()->value();
-  const int vertical = pane.verticalScrollBar()->value();
+  const ScrollPositionKeeper keeper(pane);
   QTextDocument& document = *pane.document();
   std::vector<QTextFragment> links;
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -44,8 +43,6 @@ void RemoveLinks(TextPane& pane) {
     cursor.setCharFormat(format);
   }
   cursor.endEditBlock();
-  pane.horizontalScrollBar()->setValue(horizontal);
-  pane.verticalScrollBar()->setValue(vertical);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/panes/SentenceAlignmentDisplay.h"
 
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 #include "common/Windows1252.h"
@@ -21,18 +22,6 @@ class PaneAlignmentText final : public AlignmentText {
  private:
   const TextPane& pane_;
   std::int32_t length_;
-};
-
-// Sets a flag for as long as it lives.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
 };
 
 }  // namespace
@@ -66,7 +55,7 @@ bool SentenceAlignmentDisplay::ShowAtCaret(AlignmentSide side) {
   const auto record = FindSentencePair(alignment_, side, Pane(side).CaretPosition(),
                                        PaneAlignmentText(source_), PaneAlignmentText(target_));
   if (!record) return false;
-  FlagScope moving(moving_);
+  const QScopedValueRollback moving(moving_, true);
   for (const AlignmentSide each : {side, OtherSide(side)}) {
     const AlignedRange range = RangeOn(*record, each);
     Pane(each).SelectRange(range.start, range.end);
@@ -98,7 +87,7 @@ void SentenceAlignmentDisplay::OnScrolled(AlignmentSide side) {
       FindAlignmentRecord(alignment_, side, pane.LinePosition(pane.FirstVisibleLine()),
                           PaneAlignmentText(source_), PaneAlignmentText(target_));
   if (!record) return;
-  FlagScope moving(moving_);
+  const QScopedValueRollback moving(moving_, true);
   AlignOtherPane(*record, side);
 }
 

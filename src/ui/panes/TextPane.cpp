@@ -18,6 +18,7 @@
 #include "ui/panes/EmbeddedObjects.h"
 #include "ui/panes/RichTextExport.h"
 #include "ui/panes/RichTextImport.h"
+#include "ui/panes/ScrollPositionKeeper.h"
 #include "ui/panes/VisualLines.h"
 
 namespace vorla {
@@ -133,11 +134,8 @@ char32_t TextPane::CharacterAt(int position) const {
 }
 
 void TextPane::SelectRange(int start, int end) {
-  const int horizontal = horizontalScrollBar()->value();
-  const int vertical = verticalScrollBar()->value();
+  const ScrollPositionKeeper keeper(*this);
   setTextCursor(QtCursor({start, end}));
-  horizontalScrollBar()->setValue(horizontal);
-  verticalScrollBar()->setValue(vertical);
 }
 
 int TextPane::FirstVisibleLine() const {
