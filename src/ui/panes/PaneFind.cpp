@@ -3,6 +3,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "common/Bilingual.h"
+
 namespace vorla {
 
 namespace {

@@ -3,7 +3,6 @@
 #include <QString>
 #include <optional>
 
-#include "common/Bilingual.h"
 #include "config/Config.h"
 #include "ui/panes/TextPane.h"
 

@@ -26,6 +26,7 @@ struct PaneSpan {
 // result window. Text goes in and out as RTF or plain text in the code page of the job's
 // encoding (65001 gives the UTF-8 form of RTF, anything else the Windows-1252 form; 1200
 // streams text as UTF-16). Every position of this interface is a pane character position.
+// The pane keeps the document it was made with: setDocument() is not for it.
 class TextPane : public QTextEdit {
   Q_OBJECT
 
