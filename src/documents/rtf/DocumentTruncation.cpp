@@ -1,0 +1,51 @@
+#include "documents/rtf/DocumentTruncation.h"
+
+#include <variant>
+
+namespace vorla {
+
+namespace {
+
+bool IsContinuationByte(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Cuts UTF-8 text after `room` characters; returns how many it holds.
+std::size_t TruncateText(std::string& text, std::size_t room) {
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsContinuationByte(text[i])) continue;
+    if (characters == room) {
+      text.resize(i);
+      break;
+    }
+    ++characters;
+  }
+  return characters;
+}
+
+}  // namespace
+
+void TruncateDocument(RichDocument& document, std::size_t maxCharacters) {
+  std::size_t used = 0;
+  for (std::size_t p = 0; p < document.paragraphs.size(); ++p) {
+    if (p > 0 && used++ == maxCharacters) {
+      document.paragraphs.resize(p);
+      return;
+    }
+    std::vector<InlineItem>& items = document.paragraphs[p].items;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      if (used == maxCharacters) {
+        items.resize(i);
+        break;
+      }
+      if (auto* run = std::get_if<TextRun>(&items[i])) {
+        used += TruncateText(run->text, maxCharacters - used);
+      } else {
+        ++used;
+      }
+    }
+  }
+}
+
+}  // namespace vorla

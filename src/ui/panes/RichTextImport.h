@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QTextCursor>
+
+#include "documents/rtf/RichDocument.h"
+#include "ui/panes/RichTextFormats.h"
+
+namespace vorla {
+
+// Inserts a document at the cursor: its first paragraph continues the cursor's block (and
+// gives it its format when the block is empty), every further paragraph starts a block.
+// Line breaks become U+2028 and objects one U+FFFC each, so that every character position
+// of the document's pane text is one position in Qt's document (outside the BMP, two).
+void InsertRichDocument(QTextCursor& cursor, const RichDocument& document,
+                        double unitsPerTwip = kScreenUnitsPerTwip);
+
+}  // namespace vorla
