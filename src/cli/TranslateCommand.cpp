@@ -10,6 +10,9 @@
 #include "cli/TerminalQuestions.h"
 #include "cli/TranslationInput.h"
 #include "common/CodePages.h"
+#include "documents/rtf/PlainText.h"
+#include "documents/rtf/RtfReader.h"
+#include "translation/DictionaryEntryRtf.h"
 
 namespace vorla::cli {
 
@@ -48,11 +51,18 @@ int ChoosePair(TranslatorState& state, const TranslateOptions& options, UiLangua
   return ChooseCodes(state, source, target, language);
 }
 
-// Text results in their code page become UTF-8 with the line ends of this system; RTF goes
-// out as the service wrote it.
-std::string OutputText(const TranslationDelivery& delivery) {
+// Text results in their code page become UTF-8 with the line ends of this system, and a
+// dictionary entry the text the pane shows of it; RTF goes out as the service wrote it.
+std::string OutputText(const TranslationDelivery& delivery, UiLanguage language) {
   if (delivery.rtf) return delivery.result;
-  std::string text = CodePageToUtf8(delivery.codePage, delivery.result).value_or(delivery.result);
+  std::string text;
+  if (const auto entry = delivery.dictionaryLookup
+                             ? RenderDictionaryEntry(delivery.result, language, {}, 0)
+                             : std::nullopt) {
+    text = FileText(RtfReader().Read(*entry), StreamEncoding::Utf8);
+  } else {
+    text = CodePageToUtf8(delivery.codePage, delivery.result).value_or(delivery.result);
+  }
   std::erase(text, '\r');
   if (!text.empty() && text.back() != '\n') text += '\n';
   return text;
@@ -82,7 +92,7 @@ int RunTranslate(CliContext& context, const TranslateOptions& options) {
   const int result = job->WaitForResult();
   translator.Shutdown();
   if (const std::optional<TranslationDelivery> translation = delivery->Take()) {
-    std::cout << OutputText(*translation) << std::flush;
+    std::cout << OutputText(*translation, language) << std::flush;
   }
   return result;
 }

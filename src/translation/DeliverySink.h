@@ -4,6 +4,7 @@
 
 #include "common/CodePages.h"
 #include "common/Unknown.h"
+#include "translation/SentenceAlignment.h"
 
 namespace vorla {
 
@@ -17,9 +18,8 @@ struct TranslationDelivery {
   // A clipboard translation whose result goes back to the clipboard.
   bool copyToClipboard = false;
   bool toResultWindow = false;
-  // The second part of a sentence-alignment answer, as the service sent it: a little-endian
-  // count n and n records of four little-endian 32-bit positions. Empty without one.
-  std::string alignment;
+  // The sentence alignment of the translation; empty without a well-formed one.
+  SentenceAlignment alignment;
   int sourceLanguage = 0;
   int targetLanguage = 0;
 };

@@ -62,7 +62,8 @@ void CWindowsTranslator::Deliver(WindowsTranslationInstance& job, const Hooks& h
       flags.clipboardMode && !Preferences().autoTranslateClipboard && !flags.dictionaryLookup;
   delivery.toResultWindow = flags.toResultWindow;
   if ((request.trflags & kTrSentenceAlignment) && request.auxbuf) {
-    delivery.alignment = std::string(ViewOf(*request.auxbuf));
+    delivery.alignment =
+        SentenceAlignment::Parse(ViewOf(*request.auxbuf)).value_or(SentenceAlignment());
   }
   delivery.sourceLanguage = request.srclan;
   delivery.targetLanguage = request.tgtlan;

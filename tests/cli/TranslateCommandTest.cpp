@@ -167,6 +167,11 @@ TEST(TranslateCommand, ThroughTheSimulatedService) {
   const ProgramRun english = service.Run({"translate", "--from", "fi", "--to", "en"}, finnish.out);
   ASSERT_EQ(english.exitCode, 0) << english.err;
   EXPECT_EQ(english.out, "House is big.\n");
+  // One word is looked up in the dictionary and shown as the entry.
+  const ProgramRun entry = service.Run({"translate", "--from", "en", "--to", "fi", "house"});
+  ASSERT_EQ(entry.exitCode, 0) << entry.err;
+  EXPECT_EQ(entry.out.find("#DICT;"), std::string::npos) << entry.out;
+  EXPECT_NE(entry.out.find("talo"), std::string::npos) << entry.out;
 
   ASSERT_EQ(service.Run({"login", "--user", "price1", "--password-stdin"}, "price\n").exitCode, 0);
   const ProgramRun price = service.Run({"price", "The house is big."});

@@ -41,10 +41,10 @@ TEST_F(TranslatorServiceTest, RoundTripWithTheSentenceAlignment) {
   ASSERT_EQ(Translate("The house is big. The dog is small."), 0);
   const std::string finnish = Shown();
   EXPECT_EQ(finnish, "Talo on iso. Koira on pieni.");
-  const TranslationDelivery delivery = delivery_->Delivered().back();
-  // Two sentences: a little-endian count and four positions each.
-  ASSERT_EQ(delivery.alignment.size(), 4u + 2 * 16);
-  EXPECT_EQ(delivery.alignment.substr(0, 4), std::string("\2\0\0\0", 4));
+  // One pair of positions for each sentence.
+  const SentenceAlignment& alignment = delivery_->Delivered().back().alignment;
+  EXPECT_TRUE(alignment.IsAvailable());
+  EXPECT_EQ(alignment.Records(), (std::vector<AlignmentRecord>{{0, 17, 0, 12}, {18, 35, 13, 28}}));
 
   translator_->State().ChoosePair({1, 0, false});
   ASSERT_EQ(Translate(finnish), 0);

@@ -30,7 +30,7 @@ TEST_F(TranslatorTest, TranslatesTheSourcePaneIntoTheMainWindow) {
   EXPECT_EQ(delivered[0].result, "ok");
   EXPECT_TRUE(delivered[0].rtf);
   EXPECT_EQ(delivered[0].codePage, 1252);
-  EXPECT_EQ(delivered[0].alignment, AlignmentTable());
+  EXPECT_EQ(delivered[0].alignment.Records(), (std::vector<AlignmentRecord>{{0, 5, 0, 2}}));
   EXPECT_FALSE(delivered[0].dictionaryLookup);
   EXPECT_FALSE(delivered[0].copyToClipboard);
   EXPECT_EQ(translator_->LastResult(), 0);
