@@ -42,7 +42,7 @@ TEST_F(TranslatorServiceTest, RoundTripWithTheSentenceAlignment) {
   const std::string finnish = Shown();
   EXPECT_EQ(finnish, "Talo on iso. Koira on pieni.");
   // One pair of positions for each sentence.
-  const SentenceAlignment& alignment = delivery_->Delivered().back().alignment;
+  const SentenceAlignment alignment = delivery_->Delivered().back().alignment;
   EXPECT_TRUE(alignment.IsAvailable());
   EXPECT_EQ(alignment.Records(), (std::vector<AlignmentRecord>{{0, 17, 0, 12}, {18, 35, 13, 28}}));
 
