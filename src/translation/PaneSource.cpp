@@ -41,10 +41,6 @@ std::optional<std::string> ShortText(const RichDocument& document) {
   return text;
 }
 
-bool OnlyBlanksAndControls(std::string_view text) {
-  return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) <= ' '; });
-}
-
 bool HoldsObjects(const RichDocument& document) {
   return std::ranges::any_of(document.paragraphs, [](const Paragraph& paragraph) {
     return std::ranges::any_of(paragraph.items, [](const InlineItem& item) {
@@ -73,13 +69,6 @@ PaneSource TakePaneSource(SourcePane& pane, int format, StreamEncoding encoding,
   PaneSource source;
   source.selection = pane.HasSelection();
   RichDocument content = pane.Content(source.selection);
-  if (source.selection) {
-    const std::optional<std::string> selected = ShortText(content);
-    if (selected && OnlyBlanksAndControls(*selected)) {
-      source.selection = false;
-      content = pane.Content(false);
-    }
-  }
   if (lookup) {
     if (std::optional<std::string> word = ShortText(content); word && IsSingleWord(*word)) {
       source.bytes = std::move(*word);

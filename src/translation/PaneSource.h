@@ -21,9 +21,8 @@ struct PaneSource {
 // Takes the selection (or the whole pane) in the given format (1 text, 2 RTF) and encoding.
 // With lookup (the "Show dictionary results" preference, on a pair of the local family) a
 // single word of under 200 characters becomes a dictionary lookup in plain text instead.
-// A selection of under 200 characters of blanks and control characters counts as none. RTF
-// is sent without pictures and objects and without link formatting, and the pane drops them
-// as well.
+// RTF is sent without pictures and objects and without link formatting, and the pane drops
+// them as well.
 PaneSource TakePaneSource(SourcePane& pane, int format, StreamEncoding encoding, bool lookup);
 
 // Clipboard text (1 text, 2 RTF) as a dictionary lookup: its plain text when that is a single

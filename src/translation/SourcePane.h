@@ -12,7 +12,8 @@ class SourcePane {
 
   virtual bool IsEmpty() = 0;
   // Whether only the selection is to be translated: the keyboard focus is in the pane, the
-  // selection is not empty and speech is not reading the pane.
+  // selection is not empty, a selection under 200 characters holds more than blanks and
+  // control characters, and speech is not reading the pane (the panes' SelectionIsSource).
   virtual bool HasSelection() = 0;
   virtual RichDocument Content(bool selectionOnly) = 0;
   // Pictures and embedded objects are never sent; the pane drops them too, so that the

@@ -76,16 +76,13 @@ TEST(PaneSource, SingleWordBecomesADictionaryLookup) {
   }
 }
 
-TEST(PaneSource, SelectionOfBlanksCountsAsNone) {
+TEST(PaneSource, SelectionOnlyWhenThePaneSaysSo) {
   test::FakeSourcePane pane;
   pane.content = Plain("The whole text.");
-  pane.selection = Plain(" \t ");
-  PaneSource source = TakePaneSource(pane, kFormatTxt, StreamEncoding::Windows1252, false);
-  EXPECT_FALSE(source.selection);
-  EXPECT_EQ(source.bytes, "The whole text.");
-
+  EXPECT_EQ(TakePaneSource(pane, kFormatTxt, StreamEncoding::Windows1252, false).bytes,
+            "The whole text.");
   pane.selection = Plain("whole text");
-  source = TakePaneSource(pane, kFormatTxt, StreamEncoding::Windows1252, false);
+  const PaneSource source = TakePaneSource(pane, kFormatTxt, StreamEncoding::Windows1252, false);
   EXPECT_TRUE(source.selection);
   EXPECT_EQ(source.bytes, "whole text");
 }
