@@ -1,6 +1,5 @@
 #include "cli/CliContext.h"
 
-#include "cli/CliStatusLine.h"
 #include "config/SessionCounter.h"
 #include "platform/CurlHttpConnFactory.h"
 #include "platform/QtStandardFolders.h"
@@ -38,17 +37,18 @@ const std::shared_ptr<HttpConnFactory>& CliContext::connections() {
   return connections_;
 }
 
-TranslatorState& CliContext::state() {
-  if (state_) return *state_;
+CWindowsTranslator& CliContext::translator() {
+  if (translator_) return *translator_;
   const RefPtr<Config> shared(&config());
   dictionaries_ = std::make_unique<VocabularySets>(shared);
-  state_ = std::make_unique<TranslatorState>(shared, sessionNumber_);
+  translator_ = MakeRef<CWindowsTranslator>(shared, sessionNumber_);
   hooks_.connections = connections();
   hooks_.prompt = std::make_shared<TerminalLoginPrompt>(TerminalLoginPrompt::Options{}, ui());
-  hooks_.statusBar = std::make_shared<CliStatusLine>();
+  hooks_.statusBar = statusLine_;
+  hooks_.observer = translator_.get();
   hooks_.lexicons = dictionaries_.get();
-  state_->SetLoginHooks(hooks_);
-  return *state_;
+  translator_->State().SetLoginHooks(hooks_);
+  return *translator_;
 }
 
 void CliContext::UseLoginPrompt(TerminalLoginPrompt::Options options) {

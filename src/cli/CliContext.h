@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/CliStatusLine.h"
 #include "cli/TerminalLoginPrompt.h"
 #include "common/RefPtr.h"
 #include "common/UiLanguage.h"
@@ -12,7 +13,7 @@
 #include "dictionaries/VocabularySets.h"
 #include "platform/QtSettingsStore.h"
 #include "service/HttpConnFactory.h"
-#include "translation/TranslatorState.h"
+#include "translation/CWindowsTranslator.h"
 
 namespace vorla::cli {
 
@@ -32,9 +33,12 @@ class CliContext {
   // Building the configuration counts this start of the program (the session number).
   Config& config();
   const QtSettingsStore& settingsStore();
-  // The translator state, ready to log in: libcurl connections, the terminal prompt, the
-  // status line on the standard error and the dictionary sets.
-  TranslatorState& state();
+  // The translator, with its state ready to log in: libcurl connections, the terminal
+  // prompt, the status line on the standard error and the dictionary sets. The verbs that
+  // translate give it their source and display.
+  CWindowsTranslator& translator();
+  TranslatorState& state() { return translator().State(); }
+  const std::shared_ptr<CliStatusLine>& statusLine() { return statusLine_; }
   // The prompt the next logins ask.
   void UseLoginPrompt(TerminalLoginPrompt::Options options);
   const std::shared_ptr<HttpConnFactory>& connections();
@@ -51,7 +55,8 @@ class CliContext {
   int sessionNumber_ = 0;
   std::shared_ptr<HttpConnFactory> connections_;
   std::unique_ptr<VocabularySets> dictionaries_;
-  std::unique_ptr<TranslatorState> state_;
+  std::shared_ptr<CliStatusLine> statusLine_ = std::make_shared<CliStatusLine>();
+  RefPtr<CWindowsTranslator> translator_;
   TranslatorState::LoginHooks hooks_;
   int exitStatus_ = 0;
 };

@@ -10,8 +10,11 @@ namespace vorla::cli {
 void AddAccountCommand(CLI::App& app, CliContext& context);
 void AddInfoCommand(CLI::App& app, CliContext& context);
 void AddLanguagesCommand(CLI::App& app, CliContext& context);
+void AddLinkCommand(CLI::App& app, CliContext& context);
 void AddLoginCommand(CLI::App& app, CliContext& context);
 void AddLogoutCommand(CLI::App& app, CliContext& context);
 void AddPairCommand(CLI::App& app, CliContext& context);
+void AddPriceCommand(CLI::App& app, CliContext& context);
+void AddTranslateCommand(CLI::App& app, CliContext& context);
 
 }  // namespace vorla::cli

@@ -19,9 +19,12 @@ int main(int argc, char** argv) {
   vorla::cli::AddAccountCommand(app, context);
   vorla::cli::AddInfoCommand(app, context);
   vorla::cli::AddLanguagesCommand(app, context);
+  vorla::cli::AddLinkCommand(app, context);
   vorla::cli::AddLoginCommand(app, context);
   vorla::cli::AddLogoutCommand(app, context);
   vorla::cli::AddPairCommand(app, context);
+  vorla::cli::AddPriceCommand(app, context);
+  vorla::cli::AddTranslateCommand(app, context);
 
   try {
     app.parse(argc, argv);

@@ -26,11 +26,15 @@ std::int32_t ReadBigEndian32(const unsigned char* bytes) {
 
 bool AnswerReader::ReadIntegers(std::span<std::int32_t> values) {
   std::vector<unsigned char> bytes(values.size() * 4);
-  const auto wanted = static_cast<std::int32_t>(bytes.size());
-  if (conn_.Read(reinterpret_cast<char*>(bytes.data()), wanted) != wanted) return false;
+  if (!ReadBytes(bytes)) return false;
   for (std::size_t i = 0; i < values.size(); ++i)
     values[i] = ReadBigEndian32(&bytes[i * 4]);
   return true;
+}
+
+bool AnswerReader::ReadBytes(std::span<unsigned char> bytes) {
+  const auto wanted = static_cast<std::int32_t>(bytes.size());
+  return conn_.Read(reinterpret_cast<char*>(bytes.data()), wanted) == wanted;
 }
 
 PayloadStatus AnswerReader::ReadPayload(std::int32_t announced, const LengthLimit& limit,

@@ -33,6 +33,8 @@ class AnswerReader {
 
   // Fills every value; false when the answer ends first (the connection was lost).
   bool ReadIntegers(std::span<std::int32_t> values);
+  // Fills every byte of a block that is not made of integers; false when the answer ends first.
+  bool ReadBytes(std::span<unsigned char> bytes);
   // Reads the payload into the (empty) buffer, with download progress. A payload shorter
   // than announced is a lost connection, never a result.
   PayloadStatus ReadPayload(std::int32_t announced, const LengthLimit& limit, IDataBuffer& buffer);

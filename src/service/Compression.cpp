@@ -4,20 +4,21 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 
 namespace vorla {
 
 std::optional<std::string> CompressBytes(std::string_view bytes) {
   if (bytes.size() > std::numeric_limits<uLong>::max()) return std::nullopt;
-  std::string compressed;
   uLongf size = compressBound(static_cast<uLong>(bytes.size()));
-  compressed.resize(size);
+  // Room for the worst case, left untouched (so not resident) beyond what zlib writes; the
+  // result is copied out at its own size.
+  const std::unique_ptr<char[]> room = std::make_unique_for_overwrite<char[]>(size);
   const int result =
-      compress(reinterpret_cast<Bytef*>(compressed.data()), &size,
+      compress(reinterpret_cast<Bytef*>(room.get()), &size,
                reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uLong>(bytes.size()));
   if (result != Z_OK) return std::nullopt;
-  compressed.resize(size);
-  return compressed;
+  return std::string(room.get(), size);
 }
 
 namespace {

@@ -3,13 +3,21 @@
 #include <limits>
 
 #include "service/SessionCookies.h"
+#include "translation/TranslatorState.h"
 
 namespace vorla {
+
+void ServiceClient::Initialise(RefPtr<Config> config, TranslatorState& state,
+                               std::shared_ptr<HttpConnFactory> connections) {
+  Initialise(std::move(config), static_cast<LoginSession*>(&state), std::move(connections));
+  state_ = &state;
+}
 
 void ServiceClient::Initialise(RefPtr<Config> config, LoginSession* login,
                                std::shared_ptr<HttpConnFactory> connections) {
   config_ = std::move(config);
   login_ = login;
+  state_ = nullptr;
   connections_ = std::move(connections);
   serviceUrl_ = config_->ServiceUrl();
   productId_ = config_->pid();

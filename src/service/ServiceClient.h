@@ -19,6 +19,8 @@
 namespace vorla {
 
 class TranslatorState;
+struct TranslationJob;
+struct PriceRecord;
 
 // Repeat modes of the requests that may be repeated after a lost connection.
 inline constexpr int kNeverRepeat = 0;
@@ -59,6 +61,10 @@ class ServiceClient {
 
   // Copies the limits and the service address, forgets the observers and any cancel.
   void Initialise(RefPtr<Config> config, LoginSession* login,
+                  std::shared_ptr<HttpConnFactory> connections);
+  // The same for the requests that also write account values into the state and fill a
+  // job's languages from it (translation and price).
+  void Initialise(RefPtr<Config> config, TranslatorState& state,
                   std::shared_ptr<HttpConnFactory> connections);
 
   // Sets the cancelled flag and cancels the request in progress; 1 when there was one.
@@ -141,6 +147,19 @@ class ServiceClient {
   // of 256 bytes or more.
   std::int32_t UpdateAccountInfo(std::string_view newPassword);
 
+  // ---- Translation (each in its own file).
+
+  // `cmd=tr`: sends the job and writes the answer into it: the result, the second part, the
+  // languages the service used, the values of status 19. Repeat mode 1 repeats a lost
+  // connection once (never for long or further-language requests); an expired session (15)
+  // logs in again silently once while the job's `relogin` is set. The result code, also
+  // stored in `error`.
+  std::int32_t Translate(TranslationJob& job, int repeatMode);
+  // `cmd=gettrprice`: the length in words and the price of the job's source; the account
+  // type and the quota go to the state. The status, 2 for a failed exchange, 10 when
+  // cancelled; an expired session logs in again once while retry is 1.
+  std::int32_t GetTranslationPrice(TranslationJob& job, PriceRecord* record, int retry);
+
   // After an answer reporting an expired session, where the request allowed a re-login
   // (the caller clears what allowed it): forgets the session cookie and logs in again.
   // True when the request should be sent once more.
@@ -149,8 +168,21 @@ class ServiceClient {
  private:
   void ReleaseConnection();
 
+  // The steps of Translate.
+  std::int32_t TranslateOnce(TranslationJob& job, int repeatMode);
+  Attempt ReadTranslationAnswer(IHttpConn& conn, TranslationJob& job, bool resultIdMode);
+  // What translation and price requests share before their body: the checks, the request
+  // kind (0x400 or 0x800 added to `trflagsext` when neither is there) with its time-out, the
+  // packing of the source and the escaped address. 0, or the code the request ends with.
+  struct PreparedRequest {
+    std::int32_t timeoutMs = 0;
+    std::string escapedUrl;
+  };
+  std::int32_t PrepareRequest(TranslationJob& job, PreparedRequest& prepared) const;
+
   RefPtr<Config> config_;
   LoginSession* login_ = nullptr;
+  TranslatorState* state_ = nullptr;
   std::shared_ptr<HttpConnFactory> connections_;
   std::string serviceUrl_;
   std::int32_t productId_ = 0;

@@ -57,4 +57,8 @@ std::string_view ExtensionOfFormat(int format) {
   return {};
 }
 
+bool IsBinaryOfficeFormat(int format) {
+  return format == kFormatDoc || format == kFormatPpt || format == kFormatXls;
+}
+
 }  // namespace vorla

@@ -24,6 +24,9 @@ inline constexpr int kFormatXlsx = 15;
 inline constexpr int kFormatLnk = 17;
 inline constexpr int kFormatTmx = 100;
 
+// Word, PowerPoint and Excel binary documents (4, 9, 11): long requests, never repeated.
+bool IsBinaryOfficeFormat(int format);
+
 // The format of a file extension (without the dot), compared without regard to case;
 // 0 when it is not known.
 int FormatOfExtension(std::string_view extension);

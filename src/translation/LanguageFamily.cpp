@@ -33,6 +33,10 @@ LanguageFamily FamilyOf(int code) {
   return LanguageFamily::Local;
 }
 
+bool IsLocalPair(int source, int target) {
+  return FamilyOf(source) == LanguageFamily::Local && FamilyOf(target) == LanguageFamily::Local;
+}
+
 bool IsKnownLanguageCode(int code) {
   return (code >= kLanguageEnglish && code <= kLanguageSwedish) || code == kLanguageInvalidChoice ||
          (code >= kFirstListStart && code <= kFirstListEnd) ||

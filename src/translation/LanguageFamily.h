@@ -14,6 +14,8 @@ inline constexpr int kLanguageInvalidChoice = 98;
 enum class LanguageFamily { Local, FirstList, SecondList };
 
 LanguageFamily FamilyOf(int code);
+// Whether both languages of a pair are of the local family (a job's pair is never mixed).
+bool IsLocalPair(int source, int target);
 // The codes a pair may hold: 0 to 2, 100 to 138, 200 to 263 and the invalid choice 98.
 // Codes read from the settings or reported by the service are checked with this first.
 bool IsKnownLanguageCode(int code);

@@ -6,7 +6,13 @@ namespace vorla {
 
 // Result codes of a job (`error`); the service and the client's own checks set them.
 inline constexpr int kResultServerError = 1;
+inline constexpr int kResultConnectionError = 2;
+inline constexpr int kResultSourceInvalid = 5;  // also an address or text that cannot be sent
 inline constexpr int kResultSourceTooLong = 6;
+inline constexpr int kResultResultDamaged = 8;
+inline constexpr int kResultResultTooLong = 9;
+inline constexpr int kResultInterrupted = 10;
+inline constexpr int kResultNotLoggedIn = 15;  // or the session expired
 inline constexpr int kResultFormatNotSupported = 16;
 inline constexpr int kResultPdfProtected = 18;
 inline constexpr int kResultBalanceInsufficient = 19;

@@ -4,10 +4,7 @@
 #include <QProcessEnvironment>
 #include <string>
 
-#include "AccountCommands.h"
-#include "ServiceSimulator.h"
-#include "SimAccounts.h"
-#include "VorlaProcess.h"
+#include "SimulatedService.h"
 #include "support/TempHome.h"
 
 namespace vorla {
@@ -18,23 +15,7 @@ using test::ProgramRun;
 
 const std::string kDemoDigest = "fe01ce2a7fbac8fafaed7c982a04e229";
 
-// The command line against a simulator with the demo account.
-struct SimulatedService {
-  SimulatedService() {
-    sim::RegisterAccountCommands(sim);
-    sim.context().accounts.Add(sim::DemoAccount());
-    environment.insert("VORLA_SERVICE_URL", QString::fromStdString(sim.url()));
-  }
-
-  // In English unless the arguments say otherwise.
-  ProgramRun Run(QStringList arguments, const std::string& input = {}) const {
-    if (!arguments.contains("--ui")) arguments = QStringList{"--ui", "en"} + arguments;
-    return test::RunVorla(arguments, environment, input);
-  }
-
-  sim::ServiceSimulator sim{{}};
-  QProcessEnvironment environment;
-};
+using test::SimulatedService;
 
 std::string SettingsFile() {
   return (test::CurrentHome() / "settings.ini").string();

@@ -45,6 +45,11 @@ void RegisterTestCommands(sim::ServiceSimulator& simulator) {
   simulator.Register("framed", &Framed);
 }
 
+std::string TranslationAnswer(std::string_view result, int source, int target) {
+  return sim::Int32s({0, source, target, static_cast<std::int32_t>(result.size())}) +
+         std::string(result);
+}
+
 std::string PatternBytes(std::size_t n) {
   std::string bytes(n, '\0');
   for (std::size_t i = 0; i < n; ++i)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+
+namespace vorla::bench {
+
+// vorla-service-sim running as a process of its own on a free loopback port, stopped when
+// the object goes.
+class SimulatorProcess {
+ public:
+  explicit SimulatorProcess(const std::string& program);
+  ~SimulatorProcess();
+  SimulatorProcess(const SimulatorProcess&) = delete;
+  SimulatorProcess& operator=(const SimulatorProcess&) = delete;
+
+  // The address it printed; throws std::runtime_error when it did not start.
+  const std::string& url() const { return url_; }
+
+ private:
+  pid_t pid_ = -1;
+  std::string url_;
+};
+
+}  // namespace vorla::bench

@@ -1,0 +1,176 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "common/Clock.h"
+#include "common/Opener.h"
+#include "common/RefPtr.h"
+#include "config/Config.h"
+#include "service/HttpConnFactory.h"
+#include "translation/ActiveDictionaryView.h"
+#include "translation/IAuthenticationObserver.h"
+#include "translation/JobDisplay.h"
+#include "translation/LanguageNotice.h"
+#include "translation/PriceConfirmation.h"
+#include "translation/ResultFiles.h"
+#include "translation/SourcePane.h"
+#include "translation/TranslatorState.h"
+#include "translation/TranslatorWindow.h"
+#include "translation/UserPreferences.h"
+#include "translation/WindowsTranslationInstance.h"
+
+namespace vorla {
+
+// What one translate command asks for: the source (given bytes, or the source pane), how
+// the job reports, and where the result goes.
+struct TranslationOrder {
+  // A file's content or the clipboard text; nothing to take the source pane.
+  std::optional<std::string> text;
+  // The format of the given text, or the form the pane is streamed in: 1 text, 2 RTF.
+  int format = kFormatRtf;
+  // The encoding index detected in a plain-text file; 0 for none.
+  int encoding = 0;
+  bool clipboardMode = false;
+  bool showPleaseWait = true;
+  // "Translate and open result in new window".
+  bool toResultWindow = false;
+  // The name of the translated file (UTF-8); empty for text.
+  std::string fileName;
+  // Whether the target shows the sentence alignment (the main window does; the command line
+  // does not).
+  bool sentenceAlignment = true;
+};
+
+// The client's translator: turns every translate command into a job, runs it on a worker
+// thread against the service and delivers the result where the command asked. It owns the
+// language and account state, the preferences and the naming of result files. Reference
+// counted: every worker holds a reference until it ends.
+class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
+ public:
+  // What the translator works with, set once by the program before the first command.
+  struct Hooks {
+    std::shared_ptr<HttpConnFactory> connections;
+    std::shared_ptr<SourcePane> sourcePane;
+    // The main window's status line, progress bar and translation pane.
+    JobDisplay mainWindow;
+    std::shared_ptr<TranslatorWindow> window;
+    std::shared_ptr<PriceConfirmation> priceConfirmation;
+    std::shared_ptr<LanguageNotice> languageNotice;
+    std::shared_ptr<Opener> opener;
+    std::shared_ptr<const Clock> clock = std::make_shared<SteadyClock>();
+    // The dictionary sets' active dictionaries; none are sent without them.
+    std::shared_ptr<const ActiveDictionaryView> dictionaries;
+    // Whether automatic speech is on; speech sets it when it is there.
+    std::function<bool()> automaticSpeech;
+  };
+
+  // Creates the language and account state from the settings (sessionNumber is this run's
+  // number) and reads the preferences.
+  CWindowsTranslator(RefPtr<Config> config, int sessionNumber);
+
+  void SetHooks(Hooks hooks);
+  TranslatorState& State() { return *state_; }
+  Config& GetConfig() { return *config_; }
+
+  // Starts a job for the order on a worker thread and returns it; null when there is
+  // nothing to translate (an empty source pane).
+  RefPtr<WindowsTranslationInstance> StartTranslation(TranslationOrder order);
+  // The job of an order, filled as StartTranslation fills it but not started (the price of
+  // a text is asked this way); null when there is nothing to translate.
+  RefPtr<WindowsTranslationInstance> PrepareJob(TranslationOrder order);
+  // Logs the user in for a job unless a login is still valid, reporting on the job's
+  // display: 0, or 15 with the login's text as the job's result text.
+  int EnsureLoggedIn(WindowsTranslationInstance& job);
+
+  // The main window's current job. Registering cancels the one registered before.
+  void RegisterCurrentJob(const RefPtr<WindowsTranslationInstance>& job);
+  // Cancels and unregisters the current job; whether there was one.
+  bool CancelCurrentJob();
+  // The command "Cancel translation": cancels the current job and, when there was one,
+  // greys the command, says so in the status line and empties the translation pane.
+  void CancelTranslationCommand();
+  // The end of a job: a job that is still the registered one is unregistered, its command
+  // greyed and its result kept as the last result. A superseded job changes nothing.
+  void FinishJob(const RefPtr<WindowsTranslationInstance>& job, int result);
+  // The result of the last main-window translation; -1 before the first.
+  int LastResult() const;
+  // The languages of the last main-window translation, which speech reads it in.
+  LanguagePair LastTranslationLanguages() const;
+
+  // Result files: created in the documents work folder, and opened.
+  std::optional<ResultFile> MakeResultPath(std::string_view sourceName, int targetFormat);
+  // Writes the job's result to a new file named after its file and opens it; false when
+  // the file cannot be named or written.
+  bool OpenResultFile(WindowsTranslationInstance& job);
+
+  // ---- Preferences: each setter stores the value and writes it at once.
+  UserPreferences Preferences() const;
+  void SetResultWindow(bool on);
+  void SetAutoTranslateClipboard(bool on);
+  void SetPdfResultFormat(int format);
+  void SetPdfZoom(int zoom);
+  void SetAutoRemoveFormatting(bool on);
+  void SetSentenceAlignmentDisplay(int type);
+  void SetSynchronisedScrolling(bool on);
+
+  // At exit: sets the closing flag, cancels every running job and waits for the workers at
+  // most the given time; a worker still running then ends on its own, holding what it uses.
+  void Shutdown(std::chrono::milliseconds wait = std::chrono::milliseconds(3000));
+
+  // ---- IAuthenticationObserver
+  void OnLoginPrompt(int reserved) override;
+  void OnLoginFinished(std::string_view userName, int result) override;
+  void OnStateChanged(std::string_view userName, int result) override;
+  void OnLoginRetry(ServiceClient& client, IHttpConnObserver* jobObserver) override;
+
+  ~CWindowsTranslator() override;
+
+ private:
+  Hooks GetHooks() const;
+  // The steps of StartTranslation.
+  bool TakeSource(WindowsTranslationInstance& job, TranslationOrder& order, const Hooks& hooks);
+  void FillJob(WindowsTranslationInstance& job, const TranslationOrder& order, const Hooks& hooks);
+  void StartWorker(RefPtr<WindowsTranslationInstance> job);
+  // The worker: login, request length, price check, notice, translation, delivery.
+  void RunJob(const RefPtr<WindowsTranslationInstance>& job);
+  int RunJobSteps(WindowsTranslationInstance& job, const Hooks& hooks);
+  int CheckPrice(WindowsTranslationInstance& job, const Hooks& hooks,
+                 std::optional<PriceRecord>& price);
+  int ShowLanguageNotice(WindowsTranslationInstance& job, const Hooks& hooks);
+  void AfterTranslation(WindowsTranslationInstance& job, const std::optional<PriceRecord>& price);
+  void Deliver(WindowsTranslationInstance& job, const Hooks& hooks);
+  void DeliverFile(WindowsTranslationInstance& job);
+  template <class T>
+  void StorePreference(T UserPreferences::*field, const char* name, T value);
+
+  RefPtr<Config> config_;
+  std::unique_ptr<TranslatorState> state_;
+  ResultFiles resultFiles_;
+
+  mutable std::mutex mutex_;  // the hooks, the preferences, the current job and the last result
+  Hooks hooks_;
+  UserPreferences preferences_;
+  RefPtr<WindowsTranslationInstance> currentJob_;
+  int lastResult_ = -1;
+  LanguagePair lastLanguages_;
+
+  struct Worker {
+    RefPtr<WindowsTranslationInstance> job;
+    std::shared_ptr<std::atomic<bool>> done;
+    std::jthread thread;
+  };
+  std::mutex workersMutex_;
+  std::condition_variable workerEnded_;
+  std::vector<Worker> workers_;
+};
+
+}  // namespace vorla

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "TranslatorFixture.h"
+#include "translation/ResultCodes.h"
+
+namespace vorla {
+namespace {
+
+// An account that pays by price: every translation is priced first.
+class TranslatorPriceTest : public test::TranslatorFixture, public testing::Test {
+ protected:
+  TranslatorPriceTest() {
+    sim::SimAccount payer;
+    payer.name = "payer";
+    payer.digest = sim::PasswordDigest("pass");
+    payer.accountType = 1;
+    payer.quota = 100'000;
+    sim_.context().accounts.Add(payer);
+    prompt_->answers = {{"payer", "pass"}};
+    SetPane("Some text to translate.");
+  }
+
+  int Translate() { return translator_->StartTranslation({})->WaitForResult(); }
+
+  void ScriptPrice(int quota) {
+    sim::Faults price;
+    price.rawAnswer = sim::Int32s({0, 12, 12'500, 300, 1, quota});
+    sim_.SetFaults("gettrprice", price);
+  }
+};
+
+TEST_F(TranslatorPriceTest, ConfirmedTranslationLowersTheQuota) {
+  confirmation_->answers = {{true, true}};
+  ASSERT_EQ(Translate(), 0);
+  ASSERT_EQ(confirmation_->asked.size(), 1u);
+  const TranslationInfo& info = confirmation_->asked[0].first;
+  EXPECT_EQ(info.source, TranslationInfo::Source::Text);
+  EXPECT_EQ(info.words, 12);
+  EXPECT_EQ(info.price, 12'500);
+  EXPECT_EQ(info.balance, 100'000);
+  EXPECT_TRUE(info.balanceSuffices);
+  EXPECT_TRUE(confirmation_->asked[0].second);
+  EXPECT_EQ(Requests("tr").size(), 1u);
+  EXPECT_EQ(translator_->State().GetQuotaLeft(), 87'500);
+  EXPECT_TRUE(Shown("status: Checking translation info... [hide]"));
+}
+
+TEST_F(TranslatorPriceTest, AnswersOfTheQuestion) {
+  struct Case {
+    const char* name;
+    int quota;
+    bool translate;
+    int result;
+  };
+  const Case cases[] = {
+      {"cancelled", 100'000, false, kResultCancelled},
+      {"balance too low, translate", 10'000, true, kResultBalanceInsufficient},
+      {"balance too low, cancelled", 10'000, false, kResultBalanceInsufficient},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    sim_.ClearRequests();
+    ScriptPrice(c.quota);
+    confirmation_->answers = {{c.translate, true}};
+    EXPECT_EQ(Translate(), c.result);
+    EXPECT_TRUE(Requests("tr").empty());
+    EXPECT_EQ(confirmation_->asked.back().first.balanceSuffices, c.quota == 100'000);
+  }
+}
+
+TEST_F(TranslatorPriceTest, NoMoreQuestionsAfterTheCheckBox) {
+  confirmation_->answers = {{true, false}};
+  ASSERT_EQ(Translate(), 0);
+  ASSERT_EQ(Translate(), 0);
+  EXPECT_EQ(confirmation_->asked.size(), 1u);
+  EXPECT_EQ(Requests("gettrprice").size(), 2u);
+  // An insufficient balance asks even so.
+  ScriptPrice(10'000);
+  EXPECT_EQ(Translate(), kResultBalanceInsufficient);
+  EXPECT_EQ(confirmation_->asked.size(), 2u);
+  EXPECT_FALSE(confirmation_->asked.back().second);
+}
+
+TEST_F(TranslatorPriceTest, FurtherLanguageNoticeBeforeTheFirstTranslation) {
+  config_->settings().WriteInteger("LanInf1", 223);
+  config_->settings().WriteInteger("LanInf2", 219);
+  config_->settings().WriteBoolean("LanInf3", false);
+  MakeTranslator();
+  sim::SimAccount further;
+  further.name = "further";
+  further.digest = sim::PasswordDigest("pass");
+  further.accountType = 4;
+  further.quota = 5'000;
+  further.priceExempt = 1;
+  sim_.context().accounts.Add(further);
+  prompt_->answers = {{"further", "pass"}, {"further", "pass"}};
+
+  notice_->answer = false;
+  EXPECT_EQ(Translate(), kResultCancelled);
+  notice_->answer = true;
+  EXPECT_EQ(Translate(), 0);
+  EXPECT_EQ(Translate(), 0);
+  EXPECT_EQ(notice_->askedFor, (std::vector<int>{4, 4}));
+  EXPECT_EQ(Requests("tr").size(), 2u);
+  EXPECT_EQ(*Requests("tr").at(0).Field("srclan"), "223");
+}
+
+}  // namespace
+}  // namespace vorla
