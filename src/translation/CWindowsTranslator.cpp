@@ -173,19 +173,20 @@ void CWindowsTranslator::StartWorker(RefPtr<WindowsTranslationInstance> job) {
                       })});
 }
 
-void CWindowsTranslator::Shutdown(std::chrono::milliseconds wait) {
+bool CWindowsTranslator::Shutdown(std::chrono::milliseconds wait) {
   SetApplicationClosing();
   CancelCurrentJob();
   std::unique_lock lock(workersMutex_);
   for (Worker& worker : workers_)
     worker.job->Cancel();
-  workerEnded_.wait_for(lock, wait, [this] {
+  const bool ended = workerEnded_.wait_for(lock, wait, [this] {
     return std::ranges::all_of(workers_, [](const Worker& worker) { return worker.done->load(); });
   });
   for (Worker& worker : workers_) {
     if (!worker.done->load()) worker.thread.detach();
   }
   workers_.clear();
+  return ended;
 }
 
 // ---- IAuthenticationObserver

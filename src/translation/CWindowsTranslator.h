@@ -124,7 +124,8 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
 
   // At exit: sets the closing flag, cancels every running job and waits for the workers at
   // most the given time; a worker still running then ends on its own, holding what it uses.
-  void Shutdown(std::chrono::milliseconds wait = std::chrono::milliseconds(3000));
+  // Whether every worker has ended.
+  bool Shutdown(std::chrono::milliseconds wait = std::chrono::milliseconds(3000));
 
   // ---- IAuthenticationObserver
   void OnLoginPrompt(int reserved) override;
