@@ -1,0 +1,123 @@
+#include <QComboBox>
+#include <QProgressBar>
+#include <filesystem>
+#include <fstream>
+
+#include "DesktopAppFixture.h"
+#include "support/TempHome.h"
+#include "ui/main/LanguagePairBox.h"
+
+namespace vorla {
+namespace {
+
+using namespace std::chrono_literals;
+using test::DesktopAppTest;
+
+const QString kFirstTranslation = QString::fromUtf8("Sää on mukava tänään.");
+
+TEST_F(DesktopAppTest, StartsInFinnishUnlessEnglishIsStored) {
+  Start();
+  EXPECT_EQ(StatusText(),
+            QString::fromUtf8("Ohjelman käyttöopas avautuu painamalla F8-näppäintä."));
+  EXPECT_EQ(Frame().Command(kCmdTranslate).text(), QString::fromUtf8("Käännä"));
+}
+
+TEST_F(DesktopAppTest, StartsInEnglishWhenStored) {
+  StoredSettings().WriteInteger("defuilan", 0);
+  Start();
+  EXPECT_EQ(StatusText(), "Press F8 to open the User Guide.");
+  EXPECT_EQ(Frame().Command(kCmdTranslate).text(), "Translate");
+}
+
+TEST_F(DesktopAppTest, StartUpCountsTheSessionCleansTheWorkFolderAndPlacesTheWindow) {
+  Settings settings = StoredSettings();
+  settings.WriteInteger("SesInf1", 6);
+  // A size that leaves 100 pixels of the screen's width, and 200 of its height.
+  const QSize screen = QGuiApplication::primaryScreen()->size();
+  settings.WriteInteger("mainwnd_width", screen.width() - 100);
+  settings.WriteInteger("mainwnd_height", screen.height() - 200);
+  const std::filesystem::path work = test::CurrentHome() / "Documents" / "Vorla Tool" / "Temporary";
+  std::filesystem::create_directories(work / "folder");
+  std::ofstream(work / "old translation~186a1.docx") << "x";
+  std::ofstream(work / "folder" / "kept.docx") << "x";
+  std::ofstream(work / "kept.bin") << "x";
+
+  Start();
+  EXPECT_EQ(settings.ReadInteger("SesInf1", 0), 7);
+  EXPECT_FALSE(std::filesystem::exists(work / "old translation~186a1.docx"));
+  EXPECT_TRUE(std::filesystem::exists(work / "folder" / "kept.docx"));
+  EXPECT_TRUE(std::filesystem::exists(work / "kept.bin"));
+  // The offscreen desktop has no notification area: the icon is left out silently.
+  EXPECT_EQ(app_->TrayIcon(), nullptr);
+  // Too wide for the corner at 140: 20 pixels from the right edge instead.
+  EXPECT_EQ(Frame().geometry(), QRect(80, 140, screen.width() - 100, screen.height() - 200));
+  EXPECT_EQ(Frame().focusWidget(), &Frame().SourcePane());
+}
+
+TEST_F(DesktopAppTest, TranslatesAfterASilentLogin) {
+  Start();
+  Translate("The weather is nice today. We translate this text.");
+  ASSERT_TRUE(RunUntil([this] { return StatusText() == QString::fromUtf8("Käännös suoritettu"); }))
+      << StatusText().toStdString();
+  EXPECT_TRUE(TranslationText().startsWith(kFirstTranslation)) << TranslationText().toStdString();
+  EXPECT_EQ(RequestsOf("chkrauth"), 1u);
+  EXPECT_FALSE(Frame().Status().Bar().isVisible());
+  EXPECT_FALSE(Frame().Command(kCmdCancelTranslation).isEnabled());
+  EXPECT_TRUE(Frame().Alignment().IsAvailable());
+  // The account's pairs have come with the login.
+  EXPECT_TRUE(Frame().Command(kCmdEnglishSwedish).isEnabled());
+  EXPECT_EQ(Frame().PairBox().FirstList().count(), 5);
+}
+
+TEST_F(DesktopAppTest, SecondTranslateCancelsTheFirst) {
+  Start();
+  StallNextTranslation(2s);
+  Translate("Good morning.");
+  ASSERT_TRUE(RunUntil([this] { return RequestsOf("tr") == 1; }));
+  EXPECT_TRUE(Frame().Command(kCmdCancelTranslation).isEnabled());
+  Translate("The weather is nice today.");
+  ASSERT_TRUE(RunUntil([this] { return TranslationText() == kFirstTranslation; }))
+      << TranslationText().toStdString();
+  // The first job ends without showing anything.
+  RunFor(2500ms);
+  EXPECT_EQ(TranslationText(), kFirstTranslation);
+  EXPECT_EQ(StatusText(), QString::fromUtf8("Käännös suoritettu"));
+  EXPECT_FALSE(Frame().Command(kCmdCancelTranslation).isEnabled());
+}
+
+TEST_F(DesktopAppTest, CancelStopsTheTranslation) {
+  Start();
+  StallNextTranslation(2s);
+  Translate("Good morning.");
+  ASSERT_TRUE(RunUntil([this] { return RequestsOf("tr") == 1; }));
+  ASSERT_TRUE(RunUntil([this] { return Frame().Command(kCmdCancelTranslation).isEnabled(); }));
+  Frame().Command(kCmdCancelTranslation).trigger();
+  RunFor(2500ms);
+  EXPECT_EQ(StatusText(), QString::fromUtf8("Käännös keskeytetty"));
+  EXPECT_EQ(TranslationText(), "");
+  EXPECT_FALSE(Frame().Status().Bar().isVisible());
+  EXPECT_FALSE(Frame().Command(kCmdCancelTranslation).isEnabled());
+}
+
+TEST_F(DesktopAppTest, ClosingDuringATranslationExitsWithoutTouchingTheWindow) {
+  Start();
+  StallNextTranslation(3s);
+  Translate("Good morning.");
+  ASSERT_TRUE(RunUntil([this] { return RequestsOf("tr") == 1; }));
+  Frame().close();
+  const QString closedWith = StatusText();
+  RunFor(500ms);
+  EXPECT_EQ(StatusText(), closedWith);
+  EXPECT_EQ(TranslationText(), QString::fromUtf8("Käännetään... odota hetki"));
+
+  const std::filesystem::path work = app_->GetConfig().Dirs().documentsWork;
+  std::ofstream(work / "result~186a2.pdf") << "x";
+  app_->ExitInstance();
+  EXPECT_EQ(app_->MainFrame(), nullptr);
+  EXPECT_FALSE(std::filesystem::exists(work / "result~186a2.pdf"));
+  // What the cancelled job might still report has nowhere to go.
+  RunFor(500ms);
+}
+
+}  // namespace
+}  // namespace vorla
