@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "DesktopAppFixture.h"
+#include "common/CodePages.h"
 #include "support/TempHome.h"
 #include "ui/main/LanguagePairBox.h"
 
@@ -14,6 +15,7 @@ using namespace std::chrono_literals;
 using test::DesktopAppTest;
 
 const QString kFirstTranslation = QString::fromUtf8("Sää on mukava tänään.");
+const QString kPleaseWait = QString::fromUtf8("Käännetään... odota hetki");
 
 TEST_F(DesktopAppTest, StartsInFinnishUnlessEnglishIsStored) {
   Start();
@@ -70,6 +72,40 @@ TEST_F(DesktopAppTest, TranslatesAfterASilentLogin) {
   EXPECT_EQ(Frame().PairBox().FirstList().count(), 5);
 }
 
+TEST_F(DesktopAppTest, ResultKeepsTheTranslationPanesScrollPosition) {
+  Start();
+  std::string lines;
+  for (int line = 0; line < 100; ++line)
+    lines += "Good morning.\r\n";
+  TextPane& source = Frame().SourcePane();
+  source.SetText(lines, kCodePageWindows1252);
+  source.setFocus();
+  const QString result = QString::fromUtf8("Hyvä aamu.");
+  for (const int firstLine : {0, 30}) {
+    Frame().TranslationPane().ScrollToFirstVisibleLine(firstLine);
+    // Long enough for the pane to show "please wait" at its top on its own first.
+    StallNextTranslation(300ms);
+    QTest::keyClick(&source, Qt::Key_F3);
+    ASSERT_TRUE(RunUntil([this] {
+      return TranslationText() == kPleaseWait && Frame().TranslationPane().FirstVisibleLine() == 0;
+    }));
+    ASSERT_TRUE(RunUntil([&] { return TranslationText().startsWith(result); }))
+        << TranslationText().left(200).toStdString() << StatusText().toStdString();
+    EXPECT_EQ(TranslationText().count(result), 100);
+    EXPECT_EQ(Frame().TranslationPane().FirstVisibleLine(), firstLine);
+  }
+}
+
+TEST_F(DesktopAppTest, SingleWordShowsItsDictionaryEntry) {
+  Start();
+  Translate("work");
+  ASSERT_TRUE(RunUntil([this] { return TranslationText().startsWith("1."); }))
+      << TranslationText().toStdString();
+  EXPECT_EQ(TranslationText().split('\n').mid(0, 2),
+            (QStringList{QString::fromUtf8("1. työ (subst)"),
+                         QString::fromUtf8("2. työskennellä (verbi)")}));
+}
+
 TEST_F(DesktopAppTest, SecondTranslateCancelsTheFirst) {
   Start();
   StallNextTranslation(2s);
@@ -109,7 +145,7 @@ TEST_F(DesktopAppTest, ClosingDuringATranslationExitsWithoutTouchingTheWindow) {
   const QString closedWith = StatusText();
   RunFor(500ms);
   EXPECT_EQ(StatusText(), closedWith);
-  EXPECT_EQ(TranslationText(), QString::fromUtf8("Käännetään... odota hetki"));
+  EXPECT_EQ(TranslationText(), kPleaseWait);
 
   const std::filesystem::path work = app_->GetConfig().Dirs().documentsWork;
   std::ofstream(work / "result~186a2.pdf") << "x";
