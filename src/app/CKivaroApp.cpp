@@ -22,6 +22,9 @@ QString ProductName() {
                            static_cast<qsizetype>(Config::kProductName.size()));
 }
 
+constexpr int kStartLoginAttempts = 4;
+constexpr int kSilentStatusLine = 0;
+
 }  // namespace
 
 CKivaroApp::~CKivaroApp() {
@@ -56,7 +59,14 @@ void CKivaroApp::InitInstance() {
   mainFrame_->show();
   AddTrayIcon();
   mainFrame_->ShowStatusText(UiText(kUserGuideHint, config_->GetUiLanguage()));
+  LogInAtStart();
   mainFrame_->SourcePane().setFocus();
+}
+
+void CKivaroApp::LogInAtStart() {
+  // A remembered login goes silently and keeps the hint in the status line; without one the
+  // login dialog asks. The language controls follow the account once it has logged in.
+  translator_->State().StartLoginThread(kStartLoginAttempts, kSilentStatusLine, false);
 }
 
 void CKivaroApp::MeasureDisplay() {

@@ -43,6 +43,7 @@ class CKivaroApp {
 
  private:
   void MeasureDisplay();
+  void LogInAtStart();
   void AddTrayIcon();
 
   std::unique_ptr<CurlGlobal> curl_;

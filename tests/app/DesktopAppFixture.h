@@ -54,10 +54,12 @@ class DesktopAppTest : public testing::Test {
     return Settings(std::make_shared<QtSettingsStore>(Environment::FromProcess()));
   }
 
+  // Starts the client and waits for its login at start.
   void Start() {
     app_ = std::make_unique<CKivaroApp>();
     app_->InitInstance();
     QApplication::setActiveWindow(&Frame());
+    ASSERT_TRUE(RunUntil([this] { return app_->Translator().State().IsLoggedIn(); }));
   }
 
   CMainFrame& Frame() const { return *app_->MainFrame(); }
