@@ -3,7 +3,6 @@
 #include <QImage>
 
 #include "support/TempHome.h"
-#include "translation/StateFixture.h"
 #include "ui/dialogs/DialogScreenshots.h"
 
 namespace vorla {
@@ -11,19 +10,19 @@ namespace {
 
 TEST(DialogScreenshots, LoginAndLanguagePairDialogsAsPngInBothLanguages) {
   const QString folder = QString::fromStdString(test::CurrentHome().string());
-  for (const char* language : {"0", "1"}) {
-    test::StateFixture f({{"defuilan", language}, {"AccInf1", "3"}});
-    const QString login = folder + "/login-" + language + ".png";
-    const QString pair = folder + "/pair-" + language + ".png";
-    ASSERT_TRUE(SaveLoginDialogPng(f.config->GetUiLanguage(), login));
-    ASSERT_TRUE(SaveLanguagePairDialogPng(*f.state, pair));
-    for (const QString& path : {login, pair}) {
-      const QImage image(path);
-      EXPECT_GT(image.width(), 250) << path.toStdString();
-      EXPECT_GT(image.height(), 60) << path.toStdString();
-    }
+  ASSERT_TRUE(SaveDialogScreenshots(folder));
+  for (const char* name : {"login-dialog-en", "login-dialog-fi", "language-pair-dialog-en",
+                           "language-pair-dialog-fi"}) {
+    const QImage image(folder + "/" + name + ".png");
+    EXPECT_GT(image.width(), 250) << name;
+    EXPECT_GT(image.height(), 60) << name;
   }
-  EXPECT_FALSE(SaveLoginDialogPng(UiLanguage::English, folder + "/missing/login.png"));
+  // Each language has its own texts.
+  for (const char* name : {"login-dialog", "language-pair-dialog"}) {
+    EXPECT_NE(QImage(folder + "/" + name + "-en.png"), QImage(folder + "/" + name + "-fi.png"))
+        << name;
+  }
+  EXPECT_FALSE(SaveDialogScreenshots(folder + "/missing"));
 }
 
 }  // namespace
