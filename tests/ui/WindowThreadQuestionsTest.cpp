@@ -8,6 +8,11 @@
 
 #include "DialogDriver.h"
 #include "common/ApplicationClosing.h"
+#include "translation/StateFixture.h"
+#include "ui/dialogs/QtLanguageNotice.h"
+#include "ui/dialogs/QtLoginPrompt.h"
+#include "ui/dialogs/QtMessageBox.h"
+#include "ui/dialogs/QtPriceConfirmation.h"
 #include "ui/dialogs/WindowThreadQuestions.h"
 
 namespace vorla {
@@ -90,6 +95,49 @@ TEST(WindowThreadQuestions, AnOpenQuestionDialogClosesWhenClosingBegins) {
   ASSERT_TRUE(call.WaitWithEvents());
   EXPECT_EQ(call.Result(), kCancelled);
   EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
+}
+
+TEST(WindowThreadQuestions, TheClientsQuestionsAnswerCancelledWhileClosing) {
+  test::StateFixture f;
+  auto questions = std::make_shared<WindowThreadQuestions>();
+  QtPriceConfirmation price(questions, f.config);
+  QtLanguageNotice notice(questions, *f.state, {});
+  QtLoginPrompt login(questions, f.config, *f.state, nullptr);
+  QtMessageBox messageBox(questions);
+  SetApplicationClosing();
+
+  struct Answers {
+    PriceAnswer price;
+    bool notice = true;
+    bool logIn = true;
+    LoginDialogParameters parameters;
+    MessageAnswer yesNoCancel = MessageAnswer::Yes;
+    MessageAnswer ok = MessageAnswer::Retry;
+  };
+  WorkerCall<Answers> call([&] {
+    Answers answers;
+    answers.price = price.Ask({}, false);
+    answers.notice = notice.Ask(3);
+    answers.parameters.userName = "demo";
+    answers.parameters.remember = false;
+    answers.logIn = login.Ask(answers.parameters);
+    answers.yesNoCancel =
+        messageBox.Show("?", {}, {MessageButtons::YesNoCancel}, UiLanguage::English);
+    answers.ok = messageBox.Show("!", {}, {}, UiLanguage::English);
+    return answers;
+  });
+  call.JoinWithoutEvents();
+  const Answers& answers = call.Result();
+  EXPECT_FALSE(answers.price.translate);
+  EXPECT_FALSE(answers.price.askConfirmation);  // as the user left it
+  EXPECT_FALSE(answers.notice);
+  EXPECT_FALSE(answers.logIn);
+  EXPECT_EQ(answers.parameters.userName, "demo");
+  EXPECT_FALSE(answers.parameters.remember);
+  EXPECT_EQ(answers.yesNoCancel, MessageAnswer::Cancel);
+  EXPECT_EQ(answers.ok, MessageAnswer::Ok);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace
