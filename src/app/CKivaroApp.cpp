@@ -1,13 +1,19 @@
 #include "app/CKivaroApp.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 
+#include "common/ApplicationClosing.h"
 #include "config/SessionCounter.h"
 #include "platform/CurlHttpConnFactory.h"
 #include "platform/QtStandardFolders.h"
 #include "ui/UiText.h"
+#include "ui/dialogs/QtLanguageNotice.h"
+#include "ui/dialogs/QtLoginPrompt.h"
+#include "ui/dialogs/QtMessageBox.h"
+#include "ui/dialogs/QtPriceConfirmation.h"
 #include "ui/main/ProductIcon.h"
 
 namespace vorla {
@@ -16,11 +22,6 @@ namespace {
 
 constexpr BilingualText kUserGuideHint{"Press F8 to open the User Guide.",
                                        "Ohjelman käyttöopas avautuu painamalla F8-näppäintä."};
-
-QString ProductName() {
-  return QString::fromUtf8(Config::kProductName.data(),
-                           static_cast<qsizetype>(Config::kProductName.size()));
-}
 
 constexpr int kStartLoginAttempts = 4;
 constexpr int kSilentStatusLine = 0;
@@ -44,16 +45,12 @@ void CKivaroApp::InitInstance() {
   dictionaries_ = std::make_unique<VocabularySets>(config_);
   config_->CleanDocumentsWorkFolder();
 
-  mainFrame_ = std::make_unique<CMainFrame>(config_, translator_);
-  CWindowsTranslator::Hooks hooks = mainFrame_->TranslatorHooks();
-  hooks.connections = connections_;
-  translator_->SetHooks(std::move(hooks));
-  TranslatorState::LoginHooks login;
-  login.connections = connections_;
-  login.statusBar = mainFrame_->LoginStatusBar();
-  login.observer = translator_.get();
-  login.lexicons = dictionaries_.get();
-  translator_->State().SetLoginHooks(std::move(login));
+  // Questions of workers and message boxes are asked on this thread, over the main window.
+  questions_ = std::make_shared<WindowThreadQuestions>();
+  config_->SetMessageBox(std::make_shared<QtMessageBox>(questions_));
+  mainFrame_ = std::make_unique<CMainFrame>(config_, translator_, connections_);
+  questions_->SetMainWindow(mainFrame_.get());
+  PlugInTranslator();
 
   mainFrame_->PlaceOnScreen();
   mainFrame_->show();
@@ -61,6 +58,26 @@ void CKivaroApp::InitInstance() {
   mainFrame_->ShowStatusText(UiText(kUserGuideHint, config_->GetUiLanguage()));
   LogInAtStart();
   mainFrame_->SourcePane().setFocus();
+}
+
+void CKivaroApp::PlugInTranslator() {
+  TranslatorState& state = translator_->State();
+  const QPointer<CMainFrame> frame = mainFrame_.get();
+  CWindowsTranslator::Hooks hooks = mainFrame_->TranslatorHooks();
+  hooks.priceConfirmation = std::make_shared<QtPriceConfirmation>(questions_, config_);
+  hooks.languageNotice = std::make_shared<QtLanguageNotice>(questions_, state, [frame] {
+    if (frame) frame->RefreshLanguageControls();
+  });
+  translator_->SetHooks(std::move(hooks));
+
+  TranslatorState::LoginHooks login;
+  login.connections = connections_;
+  login.prompt =
+      std::make_shared<QtLoginPrompt>(questions_, config_, state, mainFrame_->GetOpener());
+  login.statusBar = mainFrame_->LoginStatusBar();
+  login.observer = translator_.get();
+  login.lexicons = dictionaries_.get();
+  state.SetLoginHooks(std::move(login));
 }
 
 void CKivaroApp::LogInAtStart() {
@@ -82,7 +99,7 @@ void CKivaroApp::MeasureDisplay() {
 void CKivaroApp::AddTrayIcon() {
   if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
   trayIcon_ = std::make_unique<QSystemTrayIcon>(ProductIcon());
-  trayIcon_->setToolTip(ProductName());
+  trayIcon_->setToolTip(Utf8Text(Config::kProductName));
   trayIcon_->show();
 }
 
@@ -95,21 +112,27 @@ int CKivaroApp::Run() {
 void CKivaroApp::ExitInstance() {
   if (exited_ || !translator_) return;
   exited_ = true;
-  // The frame goes as it closes; what its workers still report is dropped.
+  // From now on questions answer "cancelled", service exchanges are cancelled and workers
+  // show nothing; the frame goes, and what its workers still report is dropped.
+  SetApplicationClosing();
   mainFrame_.reset();
   const bool workersEnded = translator_->Shutdown();
-  translator_.reset();
   config_->CleanDocumentsWorkFolder();
-  config_.reset();
   trayIcon_.reset();
   if (!workersEnded) {
-    // A worker that outlived the wait may still log in (and hand the dictionary sets their
-    // lists) or use libcurl: what it uses stays for the rest of the process.
+    // A worker or a login that outlived the wait may still use the translator, the
+    // questions, the dictionary sets, the configuration and libcurl: they stay for the rest
+    // of the process.
+    static_cast<void>(new RefPtr<CWindowsTranslator>(std::move(translator_)));
+    static_cast<void>(new std::shared_ptr<WindowThreadQuestions>(std::move(questions_)));
     static_cast<void>(dictionaries_.release());
     static_cast<void>(serviceState_.release());
     static_cast<void>(curl_.release());
     return;
   }
+  translator_.reset();
+  questions_.reset();
+  config_.reset();
   dictionaries_.reset();
   serviceState_.reset();
   curl_.reset();

@@ -11,6 +11,7 @@
 #include "service/HttpConnFactory.h"
 #include "service/ServiceProcessState.h"
 #include "translation/CWindowsTranslator.h"
+#include "ui/dialogs/WindowThreadQuestions.h"
 #include "ui/main/CMainFrame.h"
 
 namespace vorla {
@@ -43,6 +44,8 @@ class CKivaroApp {
 
  private:
   void MeasureDisplay();
+  // The translator's and the logins' hooks: the window's side and the questions.
+  void PlugInTranslator();
   void LogInAtStart();
   void AddTrayIcon();
 
@@ -52,6 +55,7 @@ class CKivaroApp {
   std::shared_ptr<HttpConnFactory> connections_;
   std::unique_ptr<VocabularySets> dictionaries_;
   RefPtr<CWindowsTranslator> translator_;
+  std::shared_ptr<WindowThreadQuestions> questions_;
   std::unique_ptr<CMainFrame> mainFrame_;
   std::unique_ptr<QSystemTrayIcon> trayIcon_;
   bool exited_ = false;

@@ -56,10 +56,13 @@ class DesktopAppTest : public testing::Test {
 
   // Starts the client and waits for its login at start.
   void Start() {
+    StartWithoutWaiting();
+    ASSERT_TRUE(RunUntil([this] { return app_->Translator().State().IsLoggedIn(); }));
+  }
+  void StartWithoutWaiting() {
     app_ = std::make_unique<CKivaroApp>();
     app_->InitInstance();
     QApplication::setActiveWindow(&Frame());
-    ASSERT_TRUE(RunUntil([this] { return app_->Translator().State().IsLoggedIn(); }));
   }
 
   CMainFrame& Frame() const { return *app_->MainFrame(); }
@@ -100,12 +103,12 @@ class DesktopAppTest : public testing::Test {
     return count;
   }
 
-  // The next `tr` waits this long before it is answered.
-  void StallNextTranslation(std::chrono::milliseconds stall) {
+  // The next request of the command waits this long before it is answered.
+  void StallNext(const std::string& command, std::chrono::milliseconds stall) {
     sim::Faults faults;
     faults.stallBefore = stall;
     faults.times = 1;
-    sim_.SetFaults("tr", faults);
+    sim_.SetFaults(command, faults);
   }
 
   QString TranslationText() const { return Frame().TranslationPane().toPlainText(); }

@@ -1,11 +1,19 @@
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <filesystem>
 #include <fstream>
 
 #include "DesktopAppFixture.h"
 #include "common/CodePages.h"
 #include "support/TempHome.h"
+#include "ui/DialogDriver.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/AccountInfoPage.h"
+#include "ui/dialogs/AccountWindow.h"
+#include "ui/dialogs/LoginDialog.h"
 #include "ui/main/LanguagePairBox.h"
 
 namespace vorla {
@@ -75,6 +83,50 @@ TEST_F(DesktopAppTest, LogsInSilentlyAtStartAndTranslates) {
   EXPECT_TRUE(Frame().Alignment().IsAvailable());
 }
 
+TEST_F(DesktopAppTest, LoginDialogAsksAtStartWithoutARememberedPassword) {
+  StoredSettings().DeleteValue("UsrInf2");
+  QString prompt, userName;
+  test::OnModal<LoginDialog>([&](LoginDialog& dialog) {
+    prompt = dialog.Prompt().text();
+    userName = dialog.UserNameEdit().text();
+    dialog.PasswordEdit().setText("demo");
+    dialog.LogInButton().click();
+  });
+  Start();
+  EXPECT_EQ(prompt, "Anna käyttäjätunnus ja salasana:");
+  EXPECT_EQ(userName, "demo");
+  EXPECT_EQ(RequestsOf("chkrauth"), 1u);
+}
+
+TEST_F(DesktopAppTest, AccountCommandsOpenTheLoginDialogAndTheAccountWindow) {
+  Start();
+  bool asked = false;
+  test::OnModal<LoginDialog>([&asked](LoginDialog& dialog) {
+    asked = true;
+    dialog.LogInButton().click();  // with the remembered password
+  });
+  Frame().Command(kCmdLogIn).trigger();
+  ASSERT_TRUE(RunUntil([this] { return RequestsOf("chkrauth") == 2; }));
+  EXPECT_TRUE(asked);
+
+  Frame().Command(kCmdUserAccountInfo).trigger();
+  const QList<AccountWindow*> windows = Frame().findChildren<AccountWindow*>();
+  ASSERT_EQ(windows.size(), 1);
+  ASSERT_TRUE(RunUntil([&] { return !windows[0]->IsBusy(); }));
+  EXPECT_EQ(windows[0]->InfoPage().UserName().text(), "demo");
+}
+
+TEST_F(DesktopAppTest, AboutBoxIsModalOverTheMainWindow) {
+  Start();
+  QString title;
+  test::OnModal<AboutBox>([&title](AboutBox& box) {
+    title = box.windowTitle();
+    box.reject();
+  });
+  Frame().Command(kCmdAbout).trigger();
+  EXPECT_EQ(title, "Vorla Tool");
+}
+
 TEST_F(DesktopAppTest, ResultKeepsTheTranslationPanesScrollPosition) {
   Start();
   std::string lines;
@@ -87,7 +139,7 @@ TEST_F(DesktopAppTest, ResultKeepsTheTranslationPanesScrollPosition) {
   for (const int firstLine : {0, 30}) {
     Frame().TranslationPane().ScrollToFirstVisibleLine(firstLine);
     // Long enough for the pane to show "please wait" at its top on its own first.
-    StallNextTranslation(300ms);
+    StallNext("tr", 300ms);
     QTest::keyClick(&source, Qt::Key_F3);
     ASSERT_TRUE(RunUntil([this] {
       return TranslationText() == kPleaseWait && Frame().TranslationPane().FirstVisibleLine() == 0;
@@ -111,7 +163,7 @@ TEST_F(DesktopAppTest, SingleWordShowsItsDictionaryEntry) {
 
 TEST_F(DesktopAppTest, SecondTranslateCancelsTheFirst) {
   Start();
-  StallNextTranslation(2s);
+  StallNext("tr", 2s);
   Translate("Good morning.");
   ASSERT_TRUE(RunUntil([this] { return RequestsOf("tr") == 1; }));
   EXPECT_TRUE(Frame().Command(kCmdCancelTranslation).isEnabled());
@@ -127,7 +179,7 @@ TEST_F(DesktopAppTest, SecondTranslateCancelsTheFirst) {
 
 TEST_F(DesktopAppTest, CancelStopsTheTranslation) {
   Start();
-  StallNextTranslation(2s);
+  StallNext("tr", 2s);
   Translate("Good morning.");
   ASSERT_TRUE(RunUntil([this] { return RequestsOf("tr") == 1; }));
   ASSERT_TRUE(RunUntil([this] { return Frame().Command(kCmdCancelTranslation).isEnabled(); }));
@@ -141,7 +193,7 @@ TEST_F(DesktopAppTest, CancelStopsTheTranslation) {
 
 TEST_F(DesktopAppTest, ClosingDuringATranslationExitsWithoutTouchingTheWindow) {
   Start();
-  StallNextTranslation(3s);
+  StallNext("tr", 3s);
   Translate("Good morning.");
   ASSERT_TRUE(RunUntil([this] { return RequestsOf("tr") == 1; }));
   Frame().close();
@@ -157,6 +209,18 @@ TEST_F(DesktopAppTest, ClosingDuringATranslationExitsWithoutTouchingTheWindow) {
   EXPECT_FALSE(std::filesystem::exists(work / "result~186a2.pdf"));
   // What the cancelled job might still report has nowhere to go.
   RunFor(500ms);
+}
+
+TEST_F(DesktopAppTest, ClosingDuringTheLoginAtStartExitsAtOnce) {
+  StallNext("chkrauth", 5s);
+  StartWithoutWaiting();
+  ASSERT_TRUE(RunUntil([this] { return RequestsOf("chkrauth") == 1; }));
+  Frame().close();
+  app_->ExitInstance();
+  EXPECT_EQ(app_->MainFrame(), nullptr);
+  // The cancelled login tries no more.
+  RunFor(200ms);
+  EXPECT_EQ(RequestsOf("chkrauth"), 1u);
 }
 
 }  // namespace

@@ -14,6 +14,9 @@
 #include "common/CodePages.h"
 #include "service/RedirectLinks.h"
 #include "ui/UiText.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/AccountWindow.h"
+#include "ui/dialogs/LanguagePairDialog.h"
 #include "ui/main/CommandIds.h"
 #include "ui/main/DesktopOpener.h"
 #include "ui/main/LanguageMenuActions.h"
@@ -32,6 +35,9 @@ namespace vorla {
 namespace {
 
 constexpr const char* kLayoutValue = "textarealayout";
+// "Log in...": four attempts, reported in the status line as the status-bar flag says.
+constexpr int kLoginCommandAttempts = 4;
+constexpr int kStatusLineAsSet = -1;
 constexpr BilingualText kLanguageChanged{"User interface language changed to English",
                                          "Käyttöliittymän kieli vaihdettu suomeen"};
 
@@ -61,9 +67,11 @@ void ShowResult(TextPane& pane, const TranslationDelivery& delivery, UiLanguage 
 
 }  // namespace
 
-CMainFrame::CMainFrame(RefPtr<Config> config, RefPtr<CWindowsTranslator> translator)
+CMainFrame::CMainFrame(RefPtr<Config> config, RefPtr<CWindowsTranslator> translator,
+                       std::shared_ptr<HttpConnFactory> connections)
     : config_(std::move(config)),
       translator_(std::move(translator)),
+      connections_(std::move(connections)),
       queue_(std::make_shared<WindowThreadQueue>(*this)),
       opener_(std::make_shared<DesktopOpener>(queue_)),
       panes_(new PaneArea(this)),
@@ -71,12 +79,16 @@ CMainFrame::CMainFrame(RefPtr<Config> config, RefPtr<CWindowsTranslator> transla
       status_(*statusBar()),
       commands_(*this),
       languageMenu_(new LanguageMenuActions(
-          commands_, translator_->State(), [this] { pairBox_->Rebuild(Language()); }, this)),
+          commands_, translator_->State(),
+          [this] {
+            pairBox_->Rebuild(Language());
+            LanguagePairDialog::RefreshOpenDialog();
+          },
+          [this] { ShowMoreLanguages(); }, this)),
       alignment_(
           new SentenceAlignmentDisplay(panes_->Source(), panes_->Translation(), config_, this)),
       focusedPane_(&panes_->Source()) {
-  setWindowTitle(QString::fromUtf8(Config::kProductName.data(),
-                                   static_cast<qsizetype>(Config::kProductName.size())));
+  setWindowTitle(Utf8Text(Config::kProductName));
   setWindowIcon(ProductIcon());
   setCentralWidget(panes_);
   commands_.BuildMenuBar(*menuBar());
@@ -96,7 +108,10 @@ CMainFrame::CMainFrame(RefPtr<Config> config, RefPtr<CWindowsTranslator> transla
   alignment_->SetShowOnCaret(preferences.sentenceAlignmentDisplay == 1);
   alignment_->SetSynchronisedScrolling(preferences.synchronisedScrolling);
   commands_[kCmdCancelTranslation].setEnabled(false);
-  connect(pairBox_, &LanguagePairBox::PairChosen, languageMenu_, &LanguageMenuActions::Update);
+  connect(pairBox_, &LanguagePairBox::PairChosen, this, [this] {
+    languageMenu_->Update();
+    LanguagePairDialog::RefreshOpenDialog();
+  });
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     if (now == &SourcePane() || now == &TranslationPane())
       focusedPane_ = static_cast<TextPane*>(now);
@@ -113,6 +128,7 @@ CMainFrame::~CMainFrame() {
 CWindowsTranslator::Hooks CMainFrame::TranslatorHooks() {
   const QueuedMainWindow queued = MakeQueuedMainWindow(*this, queue_);
   CWindowsTranslator::Hooks hooks;
+  hooks.connections = connections_;
   hooks.sourcePane = std::make_shared<TranslatorSourcePane>(SourcePane());
   hooks.mainWindow = queued.display;
   hooks.window = queued.window;
@@ -209,6 +225,12 @@ void CMainFrame::ConnectCommands() {
      [this] { RedirectLinks(translator_->State(), *opener_).OpenUserRedirectLink(kPageSupport); });
   On(kCmdSendFeedback,
      [this] { RedirectLinks(translator_->State(), *opener_).OpenUserRedirectLink(kPageFeedback); });
+  On(kCmdLogIn, [this] {
+    translator_->State().StartLoginThread(kLoginCommandAttempts, kStatusLineAsSet, true);
+  });
+  On(kCmdUserAccountInfo,
+     [this] { AccountWindow::Open(this, translator_->State(), connections_); });
+  On(kCmdAbout, [this] { AboutBox::ShowModal(this, translator_->State(), opener_); });
   On(kCmdShowSentenceAlignment,
      [this] { ShowSentenceAlignment(commands_[kCmdShowSentenceAlignment].isChecked()); });
   OnToggled(kCmdSynchronisedScrolling, [this](bool on) {
@@ -260,6 +282,7 @@ void CMainFrame::EnableCancelCommand(bool enabled) {
 void CMainFrame::RefreshLanguageControls() {
   pairBox_->Rebuild(Language());
   languageMenu_->Update();
+  LanguagePairDialog::RefreshOpenDialog();
 }
 
 void CMainFrame::ShowStatusText(const QString& text) {
@@ -295,6 +318,11 @@ void CMainFrame::Find() {
 
 void CMainFrame::Print(const TextPane& pane, const BilingualText& title) {
   PrintPaneWithDialog(pane, UiText(title, Language()), this);
+}
+
+void CMainFrame::ShowMoreLanguages() {
+  LanguagePairDialog::ShowModeless(this, translator_->State(),
+                                   [this] { RefreshLanguageControls(); });
 }
 
 void CMainFrame::KeepOnTop(bool on) {

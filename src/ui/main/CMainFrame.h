@@ -30,14 +30,17 @@ class CMainFrame : public QMainWindow {
   Q_OBJECT
 
  public:
-  CMainFrame(RefPtr<Config> config, RefPtr<CWindowsTranslator> translator);
+  // The connections serve the translator's jobs and the account window.
+  CMainFrame(RefPtr<Config> config, RefPtr<CWindowsTranslator> translator,
+             std::shared_ptr<HttpConnFactory> connections);
   ~CMainFrame() override;
 
-  // The window's part of the translator's hooks: the source pane, the job display, the
-  // window's translator commands and the opener.
+  // The window's part of the translator's hooks: the connections, the source pane, the job
+  // display, the window's translator commands and the opener.
   CWindowsTranslator::Hooks TranslatorHooks();
   // Where logins report: the status line.
   std::shared_ptr<StatusBar> LoginStatusBar();
+  std::shared_ptr<Opener> GetOpener() const { return opener_; }
 
   // Puts the window where it opens on its screen (the stored size when it fits).
   void PlaceOnScreen();
@@ -89,9 +92,11 @@ class CMainFrame : public QMainWindow {
   void Find();
   void Print(const TextPane& pane, const BilingualText& title);
   void KeepOnTop(bool on);
+  void ShowMoreLanguages();
 
   RefPtr<Config> config_;
   RefPtr<CWindowsTranslator> translator_;
+  std::shared_ptr<HttpConnFactory> connections_;
   std::shared_ptr<WindowThreadQueue> queue_;
   std::shared_ptr<Opener> opener_;
   PaneArea* panes_;

@@ -4,6 +4,7 @@ namespace vorla {
 
 // The identifiers of the main window's commands, as its menus have always numbered them.
 enum CommandId : int {
+  kCmdAbout = 104,
   kCmdClose = 105,
   kCmdSynchronisedScrolling = 1002,
   kCmdClear = 1003,
@@ -12,6 +13,7 @@ enum CommandId : int {
   kCmdLayoutStacked = 32773,
   kCmdLayoutTabbed = 32774,
   kCmdShowSentenceAlignment = 32794,
+  kCmdLogIn = 32798,
   kCmdUserGuide = 32813,
   kCmdUndo = 32824,
   kCmdCopy = 32825,
@@ -20,10 +22,12 @@ enum CommandId : int {
   kCmdDelete = 32828,
   kCmdRemoveFormattingAutomatically = 32838,
   kCmdCancelTranslation = 32842,
+  kCmdUserAccountInfo = 32850,
   kCmdEnglishFinnish = 32863,
   kCmdFinnishEnglish = 32864,
   kCmdEnglishSwedish = 32865,
   kCmdAutoSelection = 32867,
+  kCmdMoreLanguages = 32868,
   kCmdSendFeedback = 32870,
   kCmdProductSupport = 32873,
   kCmdSelectAll = 32886,

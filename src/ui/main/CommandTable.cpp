@@ -36,6 +36,8 @@ std::vector<CommandInfo> BuildCommandTable() {
       {kCmdAutoSelection, DirectionText({0, 1, true}), "", true},
       {kCmdEnglishFinnish, DirectionText({0, 1, false}), "", true},
       {kCmdFinnishEnglish, DirectionText({1, 0, false}), "", true},
+      {kCmdLogIn, {"Log in...", "Sisäänkirjautuminen..."}, ""},
+      {kCmdUserAccountInfo, {"User account info", "Käyttäjätilin tiedot"}, ""},
       {kCmdLayoutSideBySide, {"Align horizontally", "Käännösikkunat rinnakkain"}, "", true},
       {kCmdLayoutStacked, {"Align vertically", "Käännösikkunat allekkain"}, "", true},
       {kCmdLayoutTabbed, {"Tabbed windows", "Käännösikkunat välilehdissä"}, "", true},
@@ -46,6 +48,7 @@ std::vector<CommandInfo> BuildCommandTable() {
       {kCmdUserGuide, {"User Guide", "Käyttöopas"}, "F8"},
       {kCmdProductSupport, {"Product support", "Tuotetuki"}, ""},
       {kCmdSendFeedback, {"Send feedback", "Anna palautetta"}, ""},
+      {kCmdAbout, {"About Vorla Tool", "Tietoja Vorla Toolista"}, ""},
       {kCmdShowSentenceAlignment,
        {"Show sentence alignment", "Näytä virkekohdistus"},
        "Ctrl+Q",
@@ -75,9 +78,10 @@ std::span<const MenuInfo> MainMenuTable() {
         kCmdClear, kSep, kCmdFind}},
       {{"Action", "Toiminnot"}, {kCmdTranslate, kCmdCancelTranslation}},
       {{"Language", "Kieli"}, {kCmdAutoSelection, kCmdEnglishFinnish, kCmdFinnishEnglish}},
+      {{"Settings", "Asetukset"}, {kCmdLogIn, kCmdUserAccountInfo}},
       {{"Window", "Ikkuna"},
        {kCmdLayoutSideBySide, kCmdLayoutStacked, kCmdLayoutTabbed, kSep, kCmdAlwaysOnTop}},
-      {{"Help", "Ohjeet"}, {kCmdUserGuide, kCmdProductSupport, kCmdSendFeedback}},
+      {{"Help", "Ohjeet"}, {kCmdUserGuide, kCmdProductSupport, kCmdSendFeedback, kSep, kCmdAbout}},
   };
   return menus;
 }
@@ -99,6 +103,10 @@ std::span<const int> PaneContextMenuCommands() {
 
 CommandInfo EnglishSwedishCommand() {
   return {kCmdEnglishSwedish, DirectionText({0, 2, false}), "", true};
+}
+
+CommandInfo MoreLanguagesCommand() {
+  return {kCmdMoreLanguages, {"More languages...", "Muut kieliparit..."}, ""};
 }
 
 }  // namespace vorla

@@ -30,7 +30,9 @@ std::span<const CommandInfo> MainCommandTable();
 std::span<const MenuInfo> MainMenuTable();
 // The context menu of both panes.
 std::span<const int> PaneContextMenuCommands();
-// The text pair of the Language menu's "English -> Swedish", which is added at run time.
+// The Language menu's "English -> Swedish" and "More languages...", which are added at run
+// time.
 CommandInfo EnglishSwedishCommand();
+CommandInfo MoreLanguagesCommand();
 
 }  // namespace vorla

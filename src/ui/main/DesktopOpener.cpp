@@ -3,10 +3,12 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "ui/UiText.h"
+
 namespace vorla {
 
 void DesktopOpener::Open(std::string_view target) {
-  const QString text = QString::fromUtf8(target.data(), static_cast<qsizetype>(target.size()));
+  const QString text = Utf8Text(target);
   const QUrl address(text, QUrl::StrictMode);
   // An address names its scheme; anything else is a path.
   const QUrl url =

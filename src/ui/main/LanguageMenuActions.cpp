@@ -42,11 +42,13 @@ bool IsChecked(const PairCommand& command, const LanguagePair& current) {
 }  // namespace
 
 LanguageMenuActions::LanguageMenuActions(MainCommands& commands, TranslatorState& state,
-                                         std::function<void()> chosen, QObject* parent)
+                                         std::function<void()> chosen,
+                                         std::function<void()> moreLanguages, QObject* parent)
     : QObject(parent),
       commands_(commands),
       state_(state),
       chosen_(std::move(chosen)),
+      moreLanguages_(std::move(moreLanguages)),
       group_(new QActionGroup(this)) {
   // No mark at all while the pair is none of the menu's.
   group_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -65,9 +67,18 @@ void LanguageMenuActions::Connect(int id, LanguageMenuItem item) {
   });
 }
 
+void LanguageMenuActions::UpdateMoreLanguages(int accountType) {
+  const bool further = FurtherListOf(accountType) != LanguageFamily::Local;
+  if (further && commands_.AppendOnce(kCmdAutoSelection, MoreLanguagesCommand())) {
+    connect(&commands_[kCmdMoreLanguages], &QAction::triggered, this, [this] { moreLanguages_(); });
+  }
+  if (commands_.Contains(kCmdMoreLanguages)) commands_[kCmdMoreLanguages].setEnabled(further);
+}
+
 void LanguageMenuActions::Update() {
   const int accountType = state_.GetAccountType();
   const int bits = state_.GetAvailablePairs();
+  UpdateMoreLanguages(accountType);
   if (IsMenuItemEnabled(LanguageMenuItem::EnglishSwedish, accountType, bits) &&
       commands_.AppendOnce(kCmdAutoSelection, EnglishSwedishCommand())) {
     Connect(kCmdEnglishSwedish, LanguageMenuItem::EnglishSwedish);

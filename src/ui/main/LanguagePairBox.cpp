@@ -21,7 +21,7 @@ void Fill(QComboBox& list, const std::vector<PairBoxLine>& lines,
           std::optional<std::size_t> selected) {
   list.clear();
   for (const PairBoxLine& line : lines)
-    list.addItem(QString::fromUtf8(line.text.data(), static_cast<qsizetype>(line.text.size())));
+    list.addItem(Utf8Text(line.text));
   list.setCurrentIndex(selected ? static_cast<int>(*selected) : -1);
 }
 

@@ -17,8 +17,7 @@ MainCommands::MainCommands(QWidget& window) : window_(window) {
 
 QAction& MainCommands::Add(const CommandInfo& command) {
   auto* action = new QAction(&window_);
-  action->setShortcut(QKeySequence(
-      QString::fromUtf8(command.shortcut.data(), static_cast<int>(command.shortcut.size()))));
+  action->setShortcut(QKeySequence(Utf8Text(command.shortcut)));
   action->setCheckable(command.checkable);
   action->setText(UiText(command.text, language_));
   window_.addAction(action);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/UiText.h"
 #include "ui/main/CMainFrame.h"
 
 namespace vorla {
@@ -82,8 +83,7 @@ class QueuedStatusBar final : public StatusBar, QueuedCalls {
   using QueuedCalls::QueuedCalls;
 
   void ShowStatus(std::string_view text) override {
-    Post([text = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))](
-             CMainFrame& frame) { frame.ShowStatusText(text); });
+    Post([text = Utf8Text(text)](CMainFrame& frame) { frame.ShowStatusText(text); });
   }
 };
 

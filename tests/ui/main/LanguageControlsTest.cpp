@@ -1,6 +1,7 @@
 #include <QComboBox>
 
 #include "MainFrameFixture.h"
+#include "ui/dialogs/LanguagePairDialog.h"
 #include "ui/main/CommandIds.h"
 #include "ui/main/LanguagePairBox.h"
 
@@ -53,17 +54,45 @@ TEST_F(LanguageControlsTest, MenuItemsFollowThePairBits) {
   EXPECT_EQ(CountInLanguageMenu("English -> Swedish"), 0);
 }
 
-TEST_F(LanguageControlsTest, EnglishSwedishIsAddedOnceAndOnlyForLocalAccounts) {
-  LogInAs(4, 7);
+TEST_F(LanguageControlsTest, RunTimeItemsAreAddedOnceAndFollowTheAccountType) {
+  for (int login = 0; login < 3; ++login)
+    LogInAs(3, 7);
+  EXPECT_EQ(CountInLanguageMenu("More languages..."), 1);
+  EXPECT_TRUE(Enabled(kCmdMoreLanguages));
   EXPECT_EQ(CountInLanguageMenu("English -> Swedish"), 0);
+
   for (int login = 0; login < 3; ++login)
     LogInAs(2, 7);
   EXPECT_EQ(CountInLanguageMenu("English -> Swedish"), 1);
-  EXPECT_EQ(SeparatorsInLanguageMenu(), 1);
+  EXPECT_EQ(SeparatorsInLanguageMenu(), 2);
   EXPECT_TRUE(Enabled(kCmdEnglishSwedish));
-  LogInAs(3, 7);
+  EXPECT_FALSE(Enabled(kCmdMoreLanguages));
+
+  LogInAs(4, 7);
   EXPECT_EQ(CountInLanguageMenu("English -> Swedish"), 1);
+  EXPECT_EQ(CountInLanguageMenu("More languages..."), 1);
   EXPECT_FALSE(Enabled(kCmdEnglishSwedish));
+  EXPECT_TRUE(Enabled(kCmdMoreLanguages));
+}
+
+TEST_F(LanguageControlsTest, MoreLanguagesOpensOnePairDialogThatFollowsTheMenu) {
+  LogInAs(3, 3);
+  Trigger(kCmdMoreLanguages);
+  Trigger(kCmdMoreLanguages);
+  const QList<LanguagePairDialog*> dialogs = frame_->findChildren<LanguagePairDialog*>();
+  ASSERT_EQ(dialogs.size(), 1);
+  LanguagePairDialog& dialog = *dialogs[0];
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(dialog.windowTitle(), "Select Language Pair");
+
+  Trigger(kCmdFinnishEnglish);
+  EXPECT_EQ(dialog.SourceList().currentText(), "Finnish");
+  QComboBox& sources = dialog.SourceList();
+  emit sources.activated(sources.findText("Czech"));
+  EXPECT_EQ(translator_->State().GetPair().source, 105);
+  // The main window's controls follow the dialog's choice.
+  EXPECT_EQ(frame_->PairBox().FirstList().currentText(), "Czech");
+  EXPECT_FALSE(frame_->Command(kCmdFinnishEnglish).isChecked());
 }
 
 TEST_F(LanguageControlsTest, MenuAndPairBoxChooseTheSamePair) {

@@ -50,8 +50,8 @@ TEST_F(MainFrameTest, UiLanguageSwitchRenamesEverything) {
   frame_->SwitchUiLanguage(UiLanguage::Finnish);
   EXPECT_EQ(Stored("defuilan"), "1");
   EXPECT_EQ(config_->GetUiLanguage(), UiLanguage::Finnish);
-  EXPECT_EQ(MenuTitles(*frame_),
-            (QStringList{"Tiedosto", "Muokkaa", "Toiminnot", "Kieli", "Ikkuna", "Ohjeet"}));
+  EXPECT_EQ(MenuTitles(*frame_), (QStringList{"Tiedosto", "Muokkaa", "Toiminnot", "Kieli",
+                                              "Asetukset", "Ikkuna", "Ohjeet"}));
   EXPECT_EQ(frame_->Command(kCmdCancelTranslation).text(),
             QString::fromUtf8("Keskeytä kääntäminen"));
   EXPECT_TRUE(ShowsLabel(*frame_, QString::fromUtf8("Käännettävä teksti")));
@@ -62,7 +62,7 @@ TEST_F(MainFrameTest, UiLanguageSwitchRenamesEverything) {
   frame_->SwitchUiLanguage(UiLanguage::English);
   EXPECT_EQ(Stored("defuilan"), "0");
   EXPECT_EQ(MenuTitles(*frame_),
-            (QStringList{"File", "Edit", "Action", "Language", "Window", "Help"}));
+            (QStringList{"File", "Edit", "Action", "Language", "Settings", "Window", "Help"}));
   EXPECT_EQ(frame_->Command(kCmdTranslate).text(), "Translate");
   EXPECT_TRUE(ShowsLabel(*frame_, "Translation"));
   EXPECT_EQ(frame_->Status().Text(), "User interface language changed to English");

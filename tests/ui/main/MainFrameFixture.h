@@ -28,7 +28,7 @@ class MainFrameTest : public testing::Test {
     config_->SetUiLanguage(UiLanguage::English);
     config_->SetMessageBox(messages_);
     translator_ = MakeRef<CWindowsTranslator>(config_, 1);
-    frame_ = std::make_unique<CMainFrame>(config_, translator_);
+    frame_ = std::make_unique<CMainFrame>(config_, translator_, nullptr);
     translator_->SetHooks(frame_->TranslatorHooks());
     frame_->resize(800, 600);
     frame_->show();
