@@ -68,6 +68,18 @@ TEST_F(MainFrameTest, UiLanguageSwitchRenamesEverything) {
   EXPECT_EQ(frame_->Status().Text(), "User interface language changed to English");
 }
 
+TEST_F(MainFrameTest, PaneContextMenuHoldsTheBuiltCommandsInOrder) {
+  const QList<QMenu*> menus = frame_->findChildren<QMenu*>(Qt::FindDirectChildrenOnly);
+  ASSERT_EQ(menus.size(), 1);
+  QStringList items;
+  for (const QAction* action : menus[0]->actions())
+    items << (action->isSeparator() ? "-" : action->text() + " " + action->shortcut().toString());
+  EXPECT_EQ(items,
+            (QStringList{"Translate F3", "-", "Show sentence alignment Ctrl+Q",
+                         "Synchronized window scrolling ", "-", "Remove all text formatting Ctrl+K",
+                         "-", "Copy ", "Paste ", "-", "Find... Ctrl+F"}));
+}
+
 TEST_F(MainFrameTest, RemovingFormattingMakesBothPanesPlain) {
   const std::string_view rtf = "{\\rtf1\\ansi {\\b Bold} and {\\i italic} text.}";
   const struct {
