@@ -123,6 +123,8 @@ CMainFrame::CMainFrame(RefPtr<Config> config, RefPtr<CWindowsTranslator> transla
 
 CMainFrame::~CMainFrame() {
   queue_->Close();
+  // The focus moves while the panes go; by then this is no longer a frame to ask.
+  disconnect(qApp, nullptr, this, nullptr);
 }
 
 CWindowsTranslator::Hooks CMainFrame::TranslatorHooks() {
