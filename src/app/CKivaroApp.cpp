@@ -14,6 +14,7 @@
 #include "ui/dialogs/QtLoginPrompt.h"
 #include "ui/dialogs/QtMessageBox.h"
 #include "ui/dialogs/QtPriceConfirmation.h"
+#include "ui/dialogs/QtQuotaNotice.h"
 #include "ui/main/ProductIcon.h"
 
 namespace vorla {
@@ -65,6 +66,7 @@ void CKivaroApp::PlugInTranslator() {
   const QPointer<CMainFrame> frame = mainFrame_.get();
   CWindowsTranslator::Hooks hooks = mainFrame_->TranslatorHooks();
   hooks.priceConfirmation = std::make_shared<QtPriceConfirmation>(questions_, config_);
+  hooks.quotaNotice = std::make_shared<QtQuotaNotice>(questions_, config_);
   hooks.languageNotice = std::make_shared<QtLanguageNotice>(questions_, state, [frame] {
     if (frame) frame->RefreshLanguageControls();
   });

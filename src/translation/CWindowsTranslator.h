@@ -21,6 +21,7 @@
 #include "translation/JobDisplay.h"
 #include "translation/LanguageNotice.h"
 #include "translation/PriceConfirmation.h"
+#include "translation/QuotaNotice.h"
 #include "translation/ResultFiles.h"
 #include "translation/SourcePane.h"
 #include "translation/TranslatorState.h"
@@ -65,6 +66,7 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
     std::shared_ptr<TranslatorWindow> window;
     std::shared_ptr<PriceConfirmation> priceConfirmation;
     std::shared_ptr<LanguageNotice> languageNotice;
+    std::shared_ptr<QuotaNotice> quotaNotice;
     std::shared_ptr<Opener> opener;
     std::shared_ptr<const Clock> clock = std::make_shared<SteadyClock>();
     // The dictionary sets' active dictionaries; none are sent without them.
@@ -145,6 +147,8 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   // The worker: login, request length, price check, notice, translation, delivery.
   void RunJob(const RefPtr<WindowsTranslationInstance>& job);
   int RunJobSteps(WindowsTranslationInstance& job, const Hooks& hooks);
+  // The "Translation Quota Info" dialog after a further-language job ran out of quota.
+  void ShowQuotaInfo(WindowsTranslationInstance& job, const Hooks& hooks);
   int CheckPrice(WindowsTranslationInstance& job, const Hooks& hooks,
                  std::optional<PriceRecord>& price);
   int ShowLanguageNotice(WindowsTranslationInstance& job, const Hooks& hooks);

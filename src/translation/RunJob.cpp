@@ -34,9 +34,16 @@ void CWindowsTranslator::RunJob(const RefPtr<WindowsTranslationInstance>& job) {
   } else {
     job->ShowFailure(result);
     FinishJob(job, result);
+    ShowQuotaInfo(*job, hooks);
   }
   job->Client().SetTranslationObserver(nullptr);
   job->Finish(result);
+}
+
+void CWindowsTranslator::ShowQuotaInfo(WindowsTranslationInstance& job, const Hooks& hooks) {
+  if (!hooks.quotaNotice || !job.MayShow()) return;
+  if (!OpensQuotaInfo(job.Job(), state_->GetAccountType())) return;
+  hooks.quotaNotice->Show({job.Job().shortfall, state_->GetQuotaLeft(), false});
 }
 
 int CWindowsTranslator::RunJobSteps(WindowsTranslationInstance& job, const Hooks& hooks) {

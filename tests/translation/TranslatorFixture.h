@@ -67,6 +67,22 @@ class ScriptedNotice final : public LanguageNotice {
   std::vector<int> askedFor;
 };
 
+class RecordingQuotaNotice final : public QuotaNotice {
+ public:
+  void Show(const QuotaShortfall& shortfall) override {
+    std::lock_guard lock(mutex_);
+    shown_.push_back(shortfall);
+  }
+  std::vector<QuotaShortfall> Shown() const {
+    std::lock_guard lock(mutex_);
+    return shown_;
+  }
+
+ private:
+  mutable std::mutex mutex_;
+  std::vector<QuotaShortfall> shown_;
+};
+
 class RecordingOpener final : public Opener {
  public:
   void Open(std::string_view target) override { opened.emplace_back(target); }
@@ -109,6 +125,7 @@ struct TranslatorFixture {
     hooks.window = window_;
     hooks.priceConfirmation = confirmation_;
     hooks.languageNotice = notice_;
+    hooks.quotaNotice = quotaNotice_;
     hooks.opener = opener_;
     translator_->SetHooks(hooks);
   }
@@ -172,6 +189,7 @@ struct TranslatorFixture {
   std::shared_ptr<ScriptedPriceConfirmation> confirmation_ =
       std::make_shared<ScriptedPriceConfirmation>();
   std::shared_ptr<ScriptedNotice> notice_ = std::make_shared<ScriptedNotice>();
+  std::shared_ptr<RecordingQuotaNotice> quotaNotice_ = std::make_shared<RecordingQuotaNotice>();
   std::shared_ptr<RecordingOpener> opener_ = std::make_shared<RecordingOpener>();
   RefPtr<CWindowsTranslator> translator_;
 };

@@ -110,6 +110,16 @@ TEST_F(TranslatorServiceTest, BalanceStatusOfTheService) {
   EXPECT_EQ(progress_->Lines().back(),
             "failure: Translation was not performed - translation account balance is "
             "insufficient");
+  // English to Finnish uses no quota of further languages.
+  EXPECT_TRUE(quotaNotice_->Shown().empty());
+
+  ASSERT_TRUE(translator_->State().ChoosePair({100, 112, false}));
+  sim_.context().translation.Queue("tr", {19, 1500, 3, 200});
+  EXPECT_EQ(Translate("The dog is small."), kResultBalanceInsufficient);
+  ASSERT_EQ(quotaNotice_->Shown().size(), 1u);
+  EXPECT_EQ(quotaNotice_->Shown()[0].characters, 1500);
+  EXPECT_EQ(quotaNotice_->Shown()[0].quotaLeft, 200);
+  EXPECT_FALSE(quotaNotice_->Shown()[0].document);
 }
 
 }  // namespace

@@ -5,13 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "translation/LanguageFamily.h"
-#include "translation/LanguagePairs.h"
-#include "translation/ResultCodes.h"
-#include "translation/TranslationJob.h"
 #include "ui/UiText.h"
 #include "ui/dialogs/DialogParts.h"
-#include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/DialogTexts.h"
 
 namespace vorla {
@@ -34,12 +29,6 @@ constexpr BilingualText kNote{
 
 }  // namespace
 
-bool OpensQuotaInfo(const TranslationJob& job, int accountType) {
-  return job.error == kResultBalanceInsufficient &&
-         (accountType == kAccountFirstList || accountType == kAccountSecondList) &&
-         !IsLocalPair(job.srclan, job.tgtlan);
-}
-
 QuotaInfoDialog::QuotaInfoDialog(QWidget* owner, UiLanguage language,
                                  const QuotaShortfall& shortfall)
     : QDialog(owner) {
@@ -57,14 +46,6 @@ QuotaInfoDialog::QuotaInfoDialog(QWidget* owner, UiLanguage language,
   buttons->addButton(UiText(kCloseText, language), QDialogButtonBox::RejectRole)->setDefault(true);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
-}
-
-void QuotaInfoDialog::ShowModal(QWidget* owner, UiLanguage language,
-                                const QuotaShortfall& shortfall) {
-  QuotaInfoDialog dialog(owner, language, shortfall);
-  dialog.adjustSize();
-  PlaceCentredOver(dialog, owner);
-  dialog.exec();
 }
 
 }  // namespace vorla

@@ -4,26 +4,11 @@
 #include <array>
 
 #include "common/UiLanguage.h"
+#include "translation/QuotaNotice.h"
 
 class QLabel;
 
 namespace vorla {
-
-struct TranslationJob;
-
-// What the "Translation Quota Info" dialog tells: how many characters the source has, what
-// is left of the account's quota, and which length line to use.
-struct QuotaShortfall {
-  int characters = 0;  // the job's shortfall value
-  int quotaLeft = 0;   // the translator state's quota left
-  // "Source document length" for a job with a progress dialog that is not a web job;
-  // "Source text length" otherwise.
-  bool document = false;
-};
-
-// Whether a failed job opens the dialog: result 19 in a further-language family for an
-// account of type 3 or 4.
-bool OpensQuotaInfo(const TranslationJob& job, int accountType);
 
 // The "Translation Quota Info" dialog after a further-language job ran out of quota. "Close",
 // Escape and the close box end it.
@@ -32,9 +17,6 @@ class QuotaInfoDialog : public QDialog {
 
  public:
   QuotaInfoDialog(QWidget* owner, UiLanguage language, const QuotaShortfall& shortfall);
-
-  // Modal over the owner (the main window), on the window thread.
-  static void ShowModal(QWidget* owner, UiLanguage language, const QuotaShortfall& shortfall);
 
   // The length line, the quota line and the note.
   const std::array<QLabel*, 3>& Lines() const { return lines_; }
