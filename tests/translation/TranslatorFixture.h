@@ -106,6 +106,7 @@ struct TranslatorFixture {
     hooks.connections = connections_;
     hooks.sourcePane = pane_;
     hooks.mainWindow = {progress_, delivery_};
+    hooks.resultWindows = resultWindows_;
     hooks.window = window_;
     hooks.priceConfirmation = confirmation_;
     hooks.languageNotice = notice_;
@@ -173,6 +174,8 @@ struct TranslatorFixture {
       std::make_shared<ScriptedPriceConfirmation>();
   std::shared_ptr<ScriptedNotice> notice_ = std::make_shared<ScriptedNotice>();
   std::shared_ptr<RecordingOpener> opener_ = std::make_shared<RecordingOpener>();
+  // Set before MakeTranslator: where result-window jobs report.
+  std::shared_ptr<ResultWindows> resultWindows_;
   RefPtr<CWindowsTranslator> translator_;
 };
 
