@@ -27,8 +27,9 @@ class RecordingResultWindows final : public ResultWindows {
 class ClipboardTranslationTest : public test::TranslatorFixture, public testing::Test {
  protected:
   ClipboardTranslationTest() {
-    resultWindows_ = windows_;
-    MakeTranslator();
+    CWindowsTranslator::Hooks hooks = FakeHooks();
+    hooks.resultWindows = windows_;
+    translator_->SetHooks(hooks);
     translation_ = std::make_unique<ClipboardTranslation>(
         translator_, clipboard_, [this](std::string_view text) { reports_.emplace_back(text); });
   }

@@ -102,16 +102,20 @@ struct TranslatorFixture {
     translator_ = MakeRef<CWindowsTranslator>(config_, 1);
     translator_->State().SetLoginHooks(
         {connections_, prompt_, statusBar_, translator_.get(), sets_.get()});
+    translator_->SetHooks(FakeHooks());
+  }
+
+  // The hooks of the fixture's fakes.
+  CWindowsTranslator::Hooks FakeHooks() const {
     CWindowsTranslator::Hooks hooks;
     hooks.connections = connections_;
     hooks.sourcePane = pane_;
     hooks.mainWindow = {progress_, delivery_};
-    hooks.resultWindows = resultWindows_;
     hooks.window = window_;
     hooks.priceConfirmation = confirmation_;
     hooks.languageNotice = notice_;
     hooks.opener = opener_;
-    translator_->SetHooks(hooks);
+    return hooks;
   }
 
   // The answer of `tr` unless scripted: "ok", and an alignment table of one record when the
@@ -174,8 +178,6 @@ struct TranslatorFixture {
       std::make_shared<ScriptedPriceConfirmation>();
   std::shared_ptr<ScriptedNotice> notice_ = std::make_shared<ScriptedNotice>();
   std::shared_ptr<RecordingOpener> opener_ = std::make_shared<RecordingOpener>();
-  // Set before MakeTranslator: where result-window jobs report.
-  std::shared_ptr<ResultWindows> resultWindows_;
   RefPtr<CWindowsTranslator> translator_;
 };
 

@@ -49,6 +49,7 @@ class CResultWnd : public QMainWindow {
   ~CResultWnd() override;
 
   TextPane& Pane() const { return *pane_; }
+  const RefPtr<WindowsTranslationInstance>& Job() const { return setup_.job; }
   QTabBar& Tabs() const { return *tabs_; }
   ResultWindowKind Kind() const { return setup_.kind; }
 
