@@ -2,11 +2,14 @@
 
 #include <QImage>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTabBar>
+#include <QTimer>
 
 #include "ResultWindowFixture.h"
 #include "translation/ResultCodes.h"
 #include "translation/TranslationFlags.h"
+#include "ui/clipboard/NoClipboardTextReport.h"
 
 namespace vorla {
 namespace {
@@ -121,6 +124,30 @@ TEST_F(ClipboardWindowTest, PictureAloneIsNoText) {
   EXPECT_EQ(messages_->shown[0].text, "No clipboard text available!");
   EXPECT_EQ(messages_->shown[0].icon, MessageIcon::Information);
   EXPECT_EQ(windows_->LastWindow(), nullptr);
+}
+
+TEST_F(ClipboardWindowTest, WithTheMainWindowMinimisedTheMessageHasABoxOfItsOwn) {
+  QWidget mainWindow;
+  ClipboardTranslation command(translator_, clipboard_,
+                               NoClipboardTextReport(&mainWindow, config_));
+  mainWindow.show();
+  EXPECT_FALSE(command.TranslateClipboard(true));
+  EXPECT_EQ(messages_->shown.size(), 1u);
+
+  mainWindow.showMinimized();
+  QString shown;
+  bool owned = true;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown = box->windowTitle() + ": " + box->text();
+      owned = box->parentWidget() != nullptr;
+      box->accept();
+    }
+  });
+  EXPECT_FALSE(command.TranslateClipboard(true));
+  EXPECT_EQ(shown, "Vorla Tool: No clipboard text available!");
+  EXPECT_FALSE(owned);
+  EXPECT_EQ(messages_->shown.size(), 1u);
 }
 
 }  // namespace
