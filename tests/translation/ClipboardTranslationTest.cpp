@@ -102,11 +102,7 @@ TEST_F(ClipboardTranslationTest, MissingTextIsReportedOnlyForTheCommand) {
 }
 
 TEST_F(ClipboardTranslationTest, FurtherPairReceivesCyrillicAsUtf8) {
-  sim::SimAccount further = sim::DemoAccount();
-  further.name = "further";
-  further.accountType = 4;
-  sim_.context().accounts.Add(further);
-  prompt_->answers = {{"further", "demo"}};
+  UseFurtherLanguageAccount();
   // The account's type makes the pair a further-language one.
   ASSERT_EQ(translator_->State().Login({}), kLoginOk);
   translator_->State().ChoosePair({223, 219, false});

@@ -139,6 +139,15 @@ struct TranslatorFixture {
     return table;
   }
 
+  // The user logs in next as an account of the second further-language list.
+  void UseFurtherLanguageAccount() {
+    sim::SimAccount further = sim::DemoAccount();
+    further.name = "further";
+    further.accountType = 4;
+    sim_.context().accounts.Add(further);
+    prompt_->answers = {{"further", "demo"}};
+  }
+
   void SetPane(std::string_view text) {
     pane_->content = DocumentFromPlainText(text, StreamEncoding::Utf8);
   }
