@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ResultWindowFixture.h"
+#include "service/LoginResults.h"
 #include "translation/ResultCodes.h"
 #include "translation/TranslationFlags.h"
 #include "ui/clipboard/NoClipboardTextReport.h"
@@ -82,6 +83,20 @@ TEST_F(ClipboardWindowTest, TabsShowTheSourceAndTheTranslation) {
   window.Tabs().setCurrentIndex(CResultWnd::kTranslationTab);
   EXPECT_EQ(window.Pane().toPlainText(), "Hyvä aamu.");
   EXPECT_TRUE(window.menuBar()->actions().isEmpty()) << "clipboard windows have no menu";
+}
+
+TEST_F(ClipboardWindowTest, FurtherPairShowsTheCopiedCyrillicOnBothTabs) {
+  UseFurtherLanguageAccount();
+  ASSERT_EQ(translator_->State().Login({}), kLoginOk);
+  translator_->State().ChoosePair({223, 219, false});
+  const QString copied = QString::fromUtf8("Доброе утро.");
+  QGuiApplication::clipboard()->setText(copied);
+  ASSERT_EQ(Finish(translation_->TranslateClipboard(true)), 0);
+  CResultWnd& window = Window();
+  EXPECT_TRUE(window.Pane().toPlainText().contains(copied))
+      << window.Pane().toPlainText().toStdString();
+  window.Tabs().setCurrentIndex(CResultWnd::kSourceTab);
+  EXPECT_EQ(window.Pane().toPlainText().trimmed(), copied);
 }
 
 TEST_F(ClipboardWindowTest, PackedSourceIsShownAsItWasCopied) {

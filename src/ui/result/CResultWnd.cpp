@@ -85,8 +85,6 @@ CResultWnd::CResultWnd(Setup setup) : setup_(std::move(setup)) {
   created_ = true;
 }
 
-CResultWnd::~CResultWnd() = default;
-
 void CResultWnd::BuildMenus() {
   const UiLanguage language = Language();
   auto* find = new QAction(UiText(kFindCommand, language), this);

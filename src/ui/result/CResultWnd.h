@@ -46,7 +46,6 @@ class CResultWnd : public QMainWindow {
   };
 
   explicit CResultWnd(Setup setup);
-  ~CResultWnd() override;
 
   TextPane& Pane() const { return *pane_; }
   const RefPtr<WindowsTranslationInstance>& Job() const { return setup_.job; }
