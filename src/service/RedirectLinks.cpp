@@ -37,10 +37,13 @@ std::string UserRedirectLink(std::string_view serviceUrl, int page, int pid, int
          Field("l", sessionNumber);
 }
 
+std::string InfoRedirectLink(std::string_view serviceUrl, int page, int uil, int pid) {
+  return Start(serviceUrl, page) + Field("uil", uil) + Field("pid", pid);
+}
+
 std::string LoginRedirectLink(std::string_view serviceUrl, int page, int uil, int pid,
                               int sessionNumber) {
-  return Start(serviceUrl, page) + Field("uil", uil) + Field("pid", pid) +
-         Field("l", sessionNumber);
+  return InfoRedirectLink(serviceUrl, page, uil, pid) + Field("l", sessionNumber);
 }
 
 std::optional<std::string> StoredResultLink(std::string_view serviceUrl, int pid, int uil,
@@ -68,6 +71,11 @@ void RedirectLinks::OpenUserRedirectLink(int page) const {
 void RedirectLinks::OpenLoginRedirectLink(int page) const {
   opener_.Open(LoginRedirectLink(Config::kDefaultServiceUrl, page, UiLanguageNumber(state_),
                                  Config::kProductId, state_.SessionNumber()));
+}
+
+void RedirectLinks::OpenInfoRedirectLink(int page) const {
+  opener_.Open(InfoRedirectLink(Config::kDefaultServiceUrl, page, UiLanguageNumber(state_),
+                                Config::kProductId));
 }
 
 }  // namespace vorla

@@ -17,6 +17,7 @@ inline constexpr int kPageUserGuide = 4;      // "User Guide"
 inline constexpr int kPageSupport = 9;        // "Product support", "Contact us"
 inline constexpr int kPageFeedback = 11;      // "Send feedback"
 inline constexpr int kPageStoredResult = 20;  // a translation result kept on the service
+inline constexpr int kPageSpeech = 50;        // the About box's speech link
 
 // The four forms of a redirect address on the service.
 // "%s?cmd=redir&page=%d&pid=%d&uil=%d"
@@ -24,6 +25,8 @@ std::string RedirectLink(std::string_view serviceUrl, int page, int pid, int uil
 // "%s?cmd=redir&page=%d&pid=%d&uil=%d&uid=%d&l=%d", uid being the user id plus 1048576.
 std::string UserRedirectLink(std::string_view serviceUrl, int page, int pid, int uil,
                              std::int32_t userId, int sessionNumber);
+// "%s?cmd=redir&page=%d&uil=%d&pid=%d", the link of the About box.
+std::string InfoRedirectLink(std::string_view serviceUrl, int page, int uil, int pid);
 // "%s?cmd=redir&page=%d&uil=%d&pid=%d&l=%d", the links of the login dialog.
 std::string LoginRedirectLink(std::string_view serviceUrl, int page, int uil, int pid,
                               int sessionNumber);
@@ -45,6 +48,8 @@ class RedirectLinks {
   void OpenUserRedirectLink(int page) const;
   // The login dialog's links.
   void OpenLoginRedirectLink(int page) const;
+  // The About box's link.
+  void OpenInfoRedirectLink(int page) const;
 
  private:
   const TranslatorState& state_;

@@ -12,13 +12,15 @@ namespace {
 
 constexpr std::string_view kUrl = "https://service.vorla.example/tr";
 
-TEST(RedirectLinks, TheFourForms) {
+TEST(RedirectLinks, TheFiveForms) {
   EXPECT_EQ(RedirectLink(kUrl, kPageUserGuide, 4, 1),
             "https://service.vorla.example/tr?cmd=redir&page=4&pid=4&uil=1");
   EXPECT_EQ(UserRedirectLink(kUrl, kPageFeedback, 4, 0, 1001, 7),
             "https://service.vorla.example/tr?cmd=redir&page=11&pid=4&uil=0&uid=1049577&l=7");
   EXPECT_EQ(LoginRedirectLink(kUrl, kPagePassword, 1, 4, 7),
             "https://service.vorla.example/tr?cmd=redir&page=2&uil=1&pid=4&l=7");
+  EXPECT_EQ(InfoRedirectLink(kUrl, kPageSpeech, 0, 4),
+            "https://service.vorla.example/tr?cmd=redir&page=50&uil=0&pid=4");
   // The result id is escaped, so that it cannot add fields of its own.
   EXPECT_EQ(StoredResultLink(kUrl, 4, 0, "id 1&2=3", 3, true),
             "https://service.vorla.example/tr?cmd=redir&page=20&pid=4&uil=0"
@@ -47,11 +49,13 @@ TEST(RedirectLinks, OpenedOnTheBuiltInServiceWithTheSessionNumber) {
   links.OpenRedirectLink(kPageUserGuide);
   links.OpenUserRedirectLink(kPageSupport);
   links.OpenLoginRedirectLink(kPageSupport);
+  links.OpenInfoRedirectLink(kPageSpeech);
   EXPECT_EQ(opener.opened,
             (std::vector<std::string>{
                 "https://service.vorla.example/tr?cmd=redir&page=4&pid=4&uil=0",
                 "https://service.vorla.example/tr?cmd=redir&page=9&pid=4&uil=0&uid=1048581&l=1",
-                "https://service.vorla.example/tr?cmd=redir&page=9&uil=0&pid=4&l=1"}));
+                "https://service.vorla.example/tr?cmd=redir&page=9&uil=0&pid=4&l=1",
+                "https://service.vorla.example/tr?cmd=redir&page=50&uil=0&pid=4"}));
 }
 
 }  // namespace

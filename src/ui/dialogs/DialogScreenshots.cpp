@@ -1,0 +1,76 @@
+#include "ui/dialogs/DialogScreenshots.h"
+
+#include <QLayout>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include "config/Config.h"
+#include "config/MemorySettingsStore.h"
+#include "platform/QtStandardFolders.h"
+#include "translation/TranslatorState.h"
+#include "ui/dialogs/LanguagePairDialog.h"
+#include "ui/dialogs/LoginDialog.h"
+
+namespace vorla {
+
+namespace {
+
+struct ShotLanguage {
+  const char* defuilan;
+  const char* suffix;
+};
+constexpr ShotLanguage kShotLanguages[] = {{"0", "en"}, {"1", "fi"}};
+
+// English to German for an account of the first further-language list.
+RefPtr<Config> ShotConfig(const QTemporaryDir& home, const char* defuilan) {
+  auto store = std::make_shared<MemorySettingsStore>();
+  for (const auto& [name, value] : {std::pair{"defuilan", defuilan},
+                                    {"AccInf1", "3"},
+                                    {"LanInf1", "108"},
+                                    {"LanInf2", "112"},
+                                    {"LanInf3", "false"}})
+    store->WriteValue(name, value);
+  Environment environment;
+  environment.home = home.path().toStdString();
+  return MakeRef<Config>(std::move(store), QtStandardFolders(), std::move(environment));
+}
+
+bool SaveLoginDialogPng(UiLanguage language, const QString& path) {
+  LoginDialogParameters parameters;
+  parameters.userName = "demo";
+  parameters.password = PasswordPlaceholder(0);
+  parameters.useStoredDigest = true;
+  LoginDialog dialog(nullptr, language, parameters, [](int) {});
+  return SaveDialogPng(dialog, path);
+}
+
+bool SaveLanguagePairDialogPng(TranslatorState& state, const QString& path) {
+  LanguagePairDialog dialog(nullptr, state, LanguagePairDialog::Form::Modeless,
+                            state.GetAccountType(), {});
+  return SaveDialogPng(dialog, path);
+}
+
+}  // namespace
+
+bool SaveDialogPng(QWidget& dialog, const QString& path) {
+  dialog.ensurePolished();
+  if (QLayout* layout = dialog.layout()) layout->activate();
+  dialog.adjustSize();
+  return dialog.grab().save(path, "PNG");
+}
+
+bool SaveDialogScreenshots(const QString& folder) {
+  const QTemporaryDir home;
+  if (!home.isValid()) return false;
+  for (const ShotLanguage& shot : kShotLanguages) {
+    const RefPtr<Config> config = ShotConfig(home, shot.defuilan);
+    TranslatorState state(config, 1);
+    const QString suffix = QString::fromLatin1(shot.suffix);
+    if (!SaveLoginDialogPng(config->GetUiLanguage(), folder + "/login-dialog-" + suffix + ".png") ||
+        !SaveLanguagePairDialogPng(state, folder + "/language-pair-dialog-" + suffix + ".png"))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace vorla

@@ -1,0 +1,125 @@
+#include "ui/dialogs/WindowThreadQuestions.h"
+
+#include <QDialog>
+#include <QThread>
+#include <algorithm>
+#include <condition_variable>
+
+namespace vorla {
+
+// The window thread's side: runs the queued questions and knows their dialogs.
+class WindowThreadQuestions::Desk final : public QObject {
+ public:
+  QPointer<QWidget> mainWindow;
+  std::vector<QPointer<QDialog>> dialogs;
+
+  void RejectDialogs() {
+    for (const QPointer<QDialog>& dialog : dialogs) {
+      if (dialog) dialog->reject();
+    }
+  }
+};
+
+// One worker's question on its way: queued, running, answered or released.
+struct WindowThreadQuestions::Pending {
+  enum class Stage { Queued, Running, Answered, Cancelled };
+
+  std::mutex mutex;
+  std::condition_variable changed;
+  Stage stage = Stage::Queued;
+
+  // False when the worker was released before the question's turn came.
+  bool Begin() {
+    std::lock_guard lock(mutex);
+    if (stage == Stage::Cancelled) return false;
+    stage = Stage::Running;
+    return true;
+  }
+  void End(Stage end) {
+    {
+      std::lock_guard lock(mutex);
+      if (stage == Stage::Answered || stage == Stage::Cancelled) return;
+      stage = end;
+    }
+    changed.notify_all();
+  }
+  bool WaitForAnswer() {
+    std::unique_lock lock(mutex);
+    changed.wait(lock, [this] { return stage == Stage::Answered || stage == Stage::Cancelled; });
+    return stage == Stage::Answered;
+  }
+};
+
+WindowThreadQuestions::WindowThreadQuestions()
+    : windowThread_(QThread::currentThread()), desk_(new Desk) {
+  closingListener_ = std::make_unique<ClosingListener>([this] {
+    CancelAll();
+    // The dialogs close on their own thread, after the flag's setter has returned.
+    QMetaObject::invokeMethod(
+        desk_, [desk = desk_] { desk->RejectDialogs(); }, Qt::QueuedConnection);
+  });
+}
+
+WindowThreadQuestions::~WindowThreadQuestions() {
+  closingListener_.reset();
+  if (QThread::currentThread() == windowThread_) {
+    delete desk_;
+  } else {
+    desk_->deleteLater();
+  }
+}
+
+void WindowThreadQuestions::SetMainWindow(QWidget* window) {
+  desk_->mainWindow = window;
+}
+
+QWidget* WindowThreadQuestions::MainWindow() const {
+  return desk_->mainWindow;
+}
+
+int WindowThreadQuestions::Exec(QDialog& dialog) {
+  std::erase_if(desk_->dialogs, [](const QPointer<QDialog>& d) { return d.isNull(); });
+  desk_->dialogs.emplace_back(&dialog);
+  // Closing may have begun on this very thread, before the dialog was known.
+  if (IsApplicationClosing())
+    QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
+  const int result = dialog.exec();
+  std::erase(desk_->dialogs, QPointer<QDialog>(&dialog));
+  return result;
+}
+
+bool WindowThreadQuestions::Run(std::function<void()> question) {
+  if (IsApplicationClosing()) return false;
+  if (QThread::currentThread() == windowThread_) {
+    question();
+    return true;
+  }
+  auto pending = std::make_shared<Pending>();
+  {
+    // Checked again under the lock that CancelAll takes: either the listener sees this
+    // question, or this sees the flag.
+    std::lock_guard lock(mutex_);
+    if (IsApplicationClosing()) return false;
+    pending_.push_back(pending);
+  }
+  QMetaObject::invokeMethod(
+      desk_,
+      [pending, question = std::move(question)] {
+        if (!pending->Begin()) return;
+        question();
+        pending->End(Pending::Stage::Answered);
+      },
+      Qt::QueuedConnection);
+  const bool answered = pending->WaitForAnswer();
+  std::lock_guard lock(mutex_);
+  std::erase(pending_, pending);
+  return answered;
+}
+
+void WindowThreadQuestions::CancelAll() {
+  std::lock_guard lock(mutex_);
+  for (const std::shared_ptr<Pending>& pending : pending_)
+    pending->End(Pending::Stage::Cancelled);
+}
+
+}  // namespace vorla

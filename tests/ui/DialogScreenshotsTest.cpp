@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "support/TempHome.h"
+#include "ui/dialogs/DialogScreenshots.h"
+
+namespace vorla {
+namespace {
+
+TEST(DialogScreenshots, LoginAndLanguagePairDialogsAsPngInBothLanguages) {
+  const QString folder = QString::fromStdString(test::CurrentHome().string());
+  ASSERT_TRUE(SaveDialogScreenshots(folder));
+  for (const char* name : {"login-dialog-en", "login-dialog-fi", "language-pair-dialog-en",
+                           "language-pair-dialog-fi"}) {
+    const QImage image(folder + "/" + name + ".png");
+    EXPECT_GT(image.width(), 250) << name;
+    EXPECT_GT(image.height(), 60) << name;
+  }
+  // Each language has its own texts.
+  for (const char* name : {"login-dialog", "language-pair-dialog"}) {
+    EXPECT_NE(QImage(folder + "/" + name + "-en.png"), QImage(folder + "/" + name + "-fi.png"))
+        << name;
+  }
+  EXPECT_FALSE(SaveDialogScreenshots(folder + "/missing"));
+}
+
+}  // namespace
+}  // namespace vorla
