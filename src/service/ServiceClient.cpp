@@ -28,7 +28,7 @@ void ServiceClient::Initialise(RefPtr<Config> config, LoginSession* login,
   translationObserver_.reset();
   dictionaryObserver_.reset();
   ReleaseConnection();
-  cancelled_ = false;
+  cancelled_ = IsApplicationClosing();
 }
 
 std::int32_t ServiceClient::Cancel() {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/ApplicationClosing.h"
 #include "common/RefPtr.h"
 #include "config/Config.h"
 #include "service/CommonFields.h"
@@ -52,14 +53,16 @@ struct FailureCodes {
 
 // The builder of all service requests, for one operation at a time. Holds the values every
 // command shares, the connection of the request in progress, and the policies for lost
-// connections and expired sessions. Only Cancel may be called from another thread.
+// connections and expired sessions. Only Cancel may be called from another thread. Once the
+// program starts closing, every client is cancelled, so that no worker keeps it waiting.
 class ServiceClient {
  public:
   ServiceClient() = default;
   ServiceClient(const ServiceClient&) = delete;
   ServiceClient& operator=(const ServiceClient&) = delete;
 
-  // Copies the limits and the service address, forgets the observers and any cancel.
+  // Copies the limits and the service address, forgets the observers and any cancel (but
+  // stays cancelled while the program closes).
   void Initialise(RefPtr<Config> config, LoginSession* login,
                   std::shared_ptr<HttpConnFactory> connections);
   // The same for the requests that also write account values into the state and fill a
@@ -196,6 +199,8 @@ class ServiceClient {
   std::atomic<bool> cancelled_{false};
   std::mutex connectionMutex_;
   RefPtr<IHttpConn> connection_;
+  // Last, so that it goes first: no closing program cancels a client being destroyed.
+  ClosingListener cancelOnClosing_{[this] { Cancel(); }};
 };
 
 }  // namespace vorla

@@ -184,19 +184,24 @@ void CWindowsTranslator::StartWorker(RefPtr<WindowsTranslationInstance> job) {
                       })});
 }
 
-void CWindowsTranslator::Shutdown(std::chrono::milliseconds wait) {
+bool CWindowsTranslator::Shutdown(std::chrono::milliseconds wait) {
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  // Closing also cancels every service exchange under way, logins included.
   SetApplicationClosing();
   CancelCurrentJob();
   std::unique_lock lock(workersMutex_);
   for (Worker& worker : workers_)
     worker.job->Cancel();
-  workerEnded_.wait_for(lock, wait, [this] {
+  const bool workersEnded = workerEnded_.wait_until(lock, deadline, [this] {
     return std::ranges::all_of(workers_, [](const Worker& worker) { return worker.done->load(); });
   });
   for (Worker& worker : workers_) {
     if (!worker.done->load()) worker.thread.detach();
   }
   workers_.clear();
+  lock.unlock();
+  const bool loginsEnded = state_->WaitForLoginThreads(deadline);
+  return workersEnded && loginsEnded;
 }
 
 // ---- IAuthenticationObserver

@@ -131,9 +131,11 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   ClipboardText SavedClipboardText() const;
   void SetSavedClipboardText(ClipboardText text);
 
-  // At exit: sets the closing flag, cancels every running job and waits for the workers at
-  // most the given time; a worker still running then ends on its own, holding what it uses.
-  void Shutdown(std::chrono::milliseconds wait = std::chrono::milliseconds(3000));
+  // At exit: sets the closing flag, cancels every running job and login and waits for the
+  // workers and the login threads at most the given time; a worker still running then ends
+  // on its own, holding what it uses. Whether every one has ended: a login thread that has
+  // not uses the translator until it ends, so the translator must then stay.
+  bool Shutdown(std::chrono::milliseconds wait = std::chrono::milliseconds(3000));
 
   // ---- IAuthenticationObserver
   void OnLoginPrompt(int reserved) override;

@@ -1,6 +1,7 @@
 // The login procedure of the translator state: the attempt loop around the `chkrauth`
 // exchange, the login thread, the silent re-login and the lexicon lists every login fetches.
 #include <algorithm>
+#include <thread>
 
 #include "common/ApplicationClosing.h"
 #include "service/LoginResults.h"
@@ -120,6 +121,19 @@ void TranslatorState::StartLoginThread(int attempts, int statusBarMode, bool for
                              Login(options);
                              done->store(true);
                            })});
+}
+
+bool TranslatorState::WaitForLoginThreads(std::chrono::steady_clock::time_point deadline) {
+  constexpr auto kPollPeriod = std::chrono::milliseconds(10);
+  const auto allEnded = [this] {
+    std::lock_guard lock(threadsMutex_);
+    return std::ranges::all_of(loginThreads_, [](const LoginThread& t) { return t.done->load(); });
+  };
+  while (!allEnded()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(kPollPeriod);
+  }
+  return true;
 }
 
 bool TranslatorState::Relogin() {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -132,6 +133,9 @@ class TranslatorState : public LanguageView, public LoginSession {
   int Login(const LoginOptions& options);
   // Runs Login on a thread of its own (the "Log in..." command: 4 attempts, forced prompt).
   void StartLoginThread(int attempts, int statusBarMode, bool forceDialog);
+  // At exit: waits until every login thread has ended, at most until the deadline; whether
+  // they all have. One still running uses the state and its hooks until it ends.
+  bool WaitForLoginThreads(std::chrono::steady_clock::time_point deadline);
   // Fetches the lexicon lists of the logged-in user and hands them to the receiver: 0, the
   // service's status, 2 for a failed exchange, 9 for an answer too long.
   int GetLexiconInfo();

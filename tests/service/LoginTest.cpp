@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "common/ApplicationClosing.h"
 #include "service/LoginFixture.h"
 #include "support/RecordingObserver.h"
@@ -246,6 +249,21 @@ TEST(Login, NoPromptWhileTheProgramCloses) {
   SetApplicationClosing();
   EXPECT_EQ(f.LogIn(), 11);
   EXPECT_TRUE(f.prompt_->shown.empty());
+}
+
+TEST(Login, ClosingCancelsALoginUnderWay) {
+  LoginFixture f({{"UsrInf1", "demo"}, {"UsrInf2", kDemoDigest}, {"UsrInf6", "4"}});
+  sim::Faults stalled;
+  stalled.stallBefore = std::chrono::seconds(5);
+  f.sim_.SetFaults("chkrauth", stalled);
+  std::jthread closing([&f] {
+    while (f.Requests("chkrauth").empty())
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    SetApplicationClosing();
+  });
+  EXPECT_NE(f.LogIn(1), 0);
+  EXPECT_FALSE(f.state_->IsLoggedIn());
+  EXPECT_EQ(f.Requests("chkrauth").size(), 1u);
 }
 
 TEST(Login, AnEmptyUserNameLogsOut) {

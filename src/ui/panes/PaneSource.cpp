@@ -3,6 +3,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <algorithm>
+#include <variant>
 #include <vector>
 
 #include "documents/rtf/PlainText.h"
@@ -21,6 +22,17 @@ bool HasLinks(const RichDocument& document) {
       return run && !run->format.linkTarget.empty();
     });
   });
+}
+
+}  // namespace
+
+bool SelectionIsSource(const TextPane& pane) {
+  const PaneSpan selection = pane.Selection();
+  if (!pane.hasFocus() || selection.Length() == 0) return false;
+  if (selection.Length() >= kBlankSelectionLimit) return true;
+  const std::string text =
+      PaneText(pane.GetRichDocument(PaneRange::Selection), StreamEncoding::Utf8);
+  return std::ranges::any_of(text, [](char c) { return static_cast<unsigned char>(c) > 32; });
 }
 
 void RemoveLinks(TextPane& pane) {
@@ -45,15 +57,15 @@ void RemoveLinks(TextPane& pane) {
   cursor.endEditBlock();
 }
 
-}  // namespace
-
-bool SelectionIsSource(const TextPane& pane) {
-  const PaneSpan selection = pane.Selection();
-  if (!pane.hasFocus() || selection.Length() == 0) return false;
-  if (selection.Length() >= kBlankSelectionLimit) return true;
-  const std::string text =
-      PaneText(pane.GetRichDocument(PaneRange::Selection), StreamEncoding::Utf8);
-  return std::ranges::any_of(text, [](char c) { return static_cast<unsigned char>(c) > 32; });
+void RemoveObjects(TextPane& pane) {
+  const ScrollPositionKeeper keeper(pane);
+  RichDocument document = pane.GetRichDocument(PaneRange::Whole);
+  for (Paragraph& paragraph : document.paragraphs) {
+    std::erase_if(paragraph.items, [](const InlineItem& item) {
+      return std::holds_alternative<EmbeddedObject>(item);
+    });
+  }
+  pane.SetRichDocument(std::move(document));
 }
 
 std::string TakeSourceRtf(TextPane& pane, int codePage, PaneRange range) {

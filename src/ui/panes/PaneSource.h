@@ -18,4 +18,12 @@ bool SelectionIsSource(const TextPane& pane);
 // formatting stay, and so does the scroll position).
 std::string TakeSourceRtf(TextPane& pane, int codePage, PaneRange range);
 
+// What a translation leaves out of the RTF it sends is taken out of the pane as well, so
+// that the positions of the sentence alignment match the pane's text. Both keep the
+// pane's scroll position.
+// Drops the link formatting of every hyperlink; the text and its other formatting stay.
+void RemoveLinks(TextPane& pane);
+// Drops the pictures and embedded objects.
+void RemoveObjects(TextPane& pane);
+
 }  // namespace vorla

@@ -1,0 +1,141 @@
+#include "app/CKivaroApp.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QStyle>
+
+#include "common/ApplicationClosing.h"
+#include "config/SessionCounter.h"
+#include "platform/CurlHttpConnFactory.h"
+#include "platform/QtStandardFolders.h"
+#include "ui/UiText.h"
+#include "ui/dialogs/QtLanguageNotice.h"
+#include "ui/dialogs/QtLoginPrompt.h"
+#include "ui/dialogs/QtMessageBox.h"
+#include "ui/dialogs/QtPriceConfirmation.h"
+#include "ui/main/ProductIcon.h"
+
+namespace vorla {
+
+namespace {
+
+constexpr BilingualText kUserGuideHint{"Press F8 to open the User Guide.",
+                                       "Ohjelman käyttöopas avautuu painamalla F8-näppäintä."};
+
+constexpr int kStartLoginAttempts = 4;
+constexpr int kSilentStatusLine = 0;
+
+}  // namespace
+
+CKivaroApp::~CKivaroApp() {
+  ExitInstance();
+}
+
+void CKivaroApp::InitInstance() {
+  curl_ = std::make_unique<CurlGlobal>();
+  serviceState_ = std::make_unique<ServiceProcessState>();
+  const Environment environment = Environment::FromProcess();
+  config_ = MakeRef<Config>(std::make_shared<QtSettingsStore>(environment), QtStandardFolders(),
+                            environment);
+  MeasureDisplay();
+  const int sessionNumber = CountProgramStart(config_->settings());
+  connections_ = std::make_shared<CurlHttpConnFactory>(config_);
+  translator_ = MakeRef<CWindowsTranslator>(config_, sessionNumber);
+  dictionaries_ = std::make_unique<VocabularySets>(config_);
+  config_->CleanDocumentsWorkFolder();
+
+  // Questions of workers and message boxes are asked on this thread, over the main window.
+  questions_ = std::make_shared<WindowThreadQuestions>();
+  config_->SetMessageBox(std::make_shared<QtMessageBox>(questions_));
+  mainFrame_ = std::make_unique<CMainFrame>(config_, translator_, connections_);
+  questions_->SetMainWindow(mainFrame_.get());
+  PlugInTranslator();
+
+  mainFrame_->PlaceOnScreen();
+  mainFrame_->show();
+  AddTrayIcon();
+  mainFrame_->ShowStatusText(UiText(kUserGuideHint, config_->GetUiLanguage()));
+  LogInAtStart();
+  mainFrame_->SourcePane().setFocus();
+}
+
+void CKivaroApp::PlugInTranslator() {
+  TranslatorState& state = translator_->State();
+  const QPointer<CMainFrame> frame = mainFrame_.get();
+  CWindowsTranslator::Hooks hooks = mainFrame_->TranslatorHooks();
+  hooks.priceConfirmation = std::make_shared<QtPriceConfirmation>(questions_, config_);
+  hooks.languageNotice = std::make_shared<QtLanguageNotice>(questions_, state, [frame] {
+    if (frame) frame->RefreshLanguageControls();
+  });
+  translator_->SetHooks(std::move(hooks));
+
+  TranslatorState::LoginHooks login;
+  login.connections = connections_;
+  login.prompt =
+      std::make_shared<QtLoginPrompt>(questions_, config_, state, mainFrame_->GetOpener());
+  login.statusBar = mainFrame_->LoginStatusBar();
+  login.observer = translator_.get();
+  login.lexicons = dictionaries_.get();
+  state.SetLoginHooks(std::move(login));
+}
+
+void CKivaroApp::LogInAtStart() {
+  // A remembered login goes silently and keeps the hint in the status line; without one the
+  // login dialog asks. The language controls follow the account once it has logged in.
+  translator_->State().StartLoginThread(kStartLoginAttempts, kSilentStatusLine, false);
+}
+
+void CKivaroApp::MeasureDisplay() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  DisplayMetrics metrics;
+  metrics.screenWidth = screen->size().width();
+  metrics.screenHeight = screen->size().height();
+  metrics.captionHeight = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  metrics.scale = DisplayScaleForDpi(static_cast<int>(screen->logicalDotsPerInch()));
+  config_->SetDisplayMetrics(metrics);
+}
+
+void CKivaroApp::AddTrayIcon() {
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+  trayIcon_ = std::make_unique<QSystemTrayIcon>(ProductIcon());
+  trayIcon_->setToolTip(Utf8Text(Config::kProductName));
+  trayIcon_->show();
+}
+
+int CKivaroApp::Run() {
+  const int code = QApplication::exec();
+  ExitInstance();
+  return code;
+}
+
+void CKivaroApp::ExitInstance() {
+  if (exited_ || !translator_) return;
+  exited_ = true;
+  // From now on questions answer "cancelled", service exchanges are cancelled and workers
+  // show nothing; the frame goes, and what its workers still report is dropped.
+  SetApplicationClosing();
+  mainFrame_.reset();
+  const bool workersEnded = translator_->Shutdown();
+  config_->CleanDocumentsWorkFolder();
+  trayIcon_.reset();
+  if (!workersEnded) {
+    // A worker or a login that outlived the wait may still use the translator, the
+    // questions, the dictionary sets, the configuration and libcurl: they stay for the rest
+    // of the process.
+    static_cast<void>(new RefPtr<CWindowsTranslator>(std::move(translator_)));
+    static_cast<void>(new std::shared_ptr<WindowThreadQuestions>(std::move(questions_)));
+    static_cast<void>(dictionaries_.release());
+    static_cast<void>(serviceState_.release());
+    static_cast<void>(curl_.release());
+    return;
+  }
+  translator_.reset();
+  questions_.reset();
+  config_.reset();
+  dictionaries_.reset();
+  serviceState_.reset();
+  curl_.reset();
+}
+
+}  // namespace vorla

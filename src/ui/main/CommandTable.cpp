@@ -1,0 +1,112 @@
+#include "ui/main/CommandTable.h"
+
+#include "translation/LanguageNames.h"
+#include "ui/main/CommandIds.h"
+
+namespace vorla {
+
+namespace {
+
+// The direction items carry the names the rest of the client gives the pairs.
+BilingualText DirectionText(const LanguagePair& pair) {
+  return {DirectionName(pair, UiLanguage::English), DirectionName(pair, UiLanguage::Finnish)};
+}
+
+std::vector<CommandInfo> BuildCommandTable() {
+  return {
+      {kCmdPrintTranslation, {"Print translation", "Tulosta käännös"}, "Ctrl+P"},
+      {kCmdPrintSourceText, {"Print source text", "Tulosta käännettävä teksti"}, ""},
+      {kCmdClose, {"Close", "Sulje"}, ""},
+      {kCmdUndo, {"Undo", "Kumoa"}, ""},
+      {kCmdCut, {"Cut", "Leikkaa"}, ""},
+      {kCmdCopy, {"Copy", "Kopioi"}, ""},
+      {kCmdPaste, {"Paste", "Liitä"}, ""},
+      {kCmdSelectAll, {"Select all", "Valitse kaikki"}, "Ctrl+A"},
+      {kCmdDelete, {"Delete", "Poista"}, "Del"},
+      {kCmdFormatSelectedText, {"Format selected text...", "Muotoile valittu teksti..."}, "Ctrl+G"},
+      {kCmdRemoveFormatting, {"Remove all text formatting", "Poista tekstin muotoilut"}, "Ctrl+K"},
+      {kCmdRemoveFormattingAutomatically,
+       {"Remove formatting automatically", "Poista muotoilut automaattisesti"},
+       "",
+       true},
+      {kCmdClear, {"Clear", "Tyhjennä"}, ""},
+      {kCmdFind, {"Find...", "Etsi..."}, "Ctrl+F"},
+      {kCmdTranslate, {"Translate", "Käännä"}, "F3"},
+      {kCmdCancelTranslation, {"Cancel translation", "Keskeytä kääntäminen"}, ""},
+      {kCmdAutoSelection, DirectionText({0, 1, true}), "", true},
+      {kCmdEnglishFinnish, DirectionText({0, 1, false}), "", true},
+      {kCmdFinnishEnglish, DirectionText({1, 0, false}), "", true},
+      {kCmdLogIn, {"Log in...", "Sisäänkirjautuminen..."}, ""},
+      {kCmdUserAccountInfo, {"User account info", "Käyttäjätilin tiedot"}, ""},
+      {kCmdLayoutSideBySide, {"Align horizontally", "Käännösikkunat rinnakkain"}, "", true},
+      {kCmdLayoutStacked, {"Align vertically", "Käännösikkunat allekkain"}, "", true},
+      {kCmdLayoutTabbed, {"Tabbed windows", "Käännösikkunat välilehdissä"}, "", true},
+      {kCmdAlwaysOnTop,
+       {"Keep Vorla Tool always on top", "Pidä Vorla Tool aina päällimmäisenä"},
+       "",
+       true},
+      {kCmdUserGuide, {"User Guide", "Käyttöopas"}, "F8"},
+      {kCmdProductSupport, {"Product support", "Tuotetuki"}, ""},
+      {kCmdSendFeedback, {"Send feedback", "Anna palautetta"}, ""},
+      {kCmdAbout, {"About Vorla Tool", "Tietoja Vorla Toolista"}, ""},
+      {kCmdShowSentenceAlignment,
+       {"Show sentence alignment", "Näytä virkekohdistus"},
+       "Ctrl+Q",
+       true},
+      {kCmdSynchronisedScrolling,
+       {"Synchronized window scrolling", "Synkronoitu ikkunoiden vieritys"},
+       "",
+       true},
+  };
+}
+
+constexpr int kSep = kMenuSeparator;
+
+}  // namespace
+
+std::span<const CommandInfo> MainCommandTable() {
+  static const std::vector<CommandInfo> table = BuildCommandTable();
+  return table;
+}
+
+std::span<const MenuInfo> MainMenuTable() {
+  static const std::vector<MenuInfo> menus = {
+      {{"File", "Tiedosto"}, {kCmdPrintTranslation, kCmdPrintSourceText, kSep, kCmdClose}},
+      {{"Edit", "Muokkaa"},
+       {kCmdUndo, kSep, kCmdCut, kCmdCopy, kCmdPaste, kCmdSelectAll, kCmdDelete, kSep,
+        kCmdFormatSelectedText, kCmdRemoveFormatting, kCmdRemoveFormattingAutomatically, kSep,
+        kCmdClear, kSep, kCmdFind}},
+      {{"Action", "Toiminnot"}, {kCmdTranslate, kCmdCancelTranslation}},
+      {{"Language", "Kieli"}, {kCmdAutoSelection, kCmdEnglishFinnish, kCmdFinnishEnglish}},
+      {{"Settings", "Asetukset"}, {kCmdLogIn, kCmdUserAccountInfo}},
+      {{"Window", "Ikkuna"},
+       {kCmdLayoutSideBySide, kCmdLayoutStacked, kCmdLayoutTabbed, kSep, kCmdAlwaysOnTop}},
+      {{"Help", "Ohjeet"}, {kCmdUserGuide, kCmdProductSupport, kCmdSendFeedback, kSep, kCmdAbout}},
+  };
+  return menus;
+}
+
+std::span<const int> PaneContextMenuCommands() {
+  static constexpr int kCommands[] = {kCmdTranslate,
+                                      kSep,
+                                      kCmdShowSentenceAlignment,
+                                      kCmdSynchronisedScrolling,
+                                      kSep,
+                                      kCmdRemoveFormatting,
+                                      kSep,
+                                      kCmdCopy,
+                                      kCmdPaste,
+                                      kSep,
+                                      kCmdFind};
+  return kCommands;
+}
+
+CommandInfo EnglishSwedishCommand() {
+  return {kCmdEnglishSwedish, DirectionText({0, 2, false}), "", true};
+}
+
+CommandInfo MoreLanguagesCommand() {
+  return {kCmdMoreLanguages, {"More languages...", "Muut kieliparit..."}, ""};
+}
+
+}  // namespace vorla

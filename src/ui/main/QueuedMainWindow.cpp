@@ -1,0 +1,98 @@
+#include "ui/main/QueuedMainWindow.h"
+
+#include <string>
+
+#include "ui/UiText.h"
+#include "ui/main/CMainFrame.h"
+
+namespace vorla {
+
+namespace {
+
+// What every queued side of the window holds.
+class QueuedCalls {
+ public:
+  QueuedCalls(CMainFrame& frame, std::shared_ptr<WindowThreadQueue> queue)
+      : frame_(frame), queue_(std::move(queue)) {}
+
+ protected:
+  // Queues a call of the frame; its arguments must be copies.
+  template <class Call>
+  void Post(Call call) {
+    queue_->Post([&frame = frame_, call = std::move(call)]() mutable { call(frame); });
+  }
+
+ private:
+  CMainFrame& frame_;
+  std::shared_ptr<WindowThreadQueue> queue_;
+};
+
+class QueuedProgress final : public UnknownImpl<IProgressSink>, QueuedCalls {
+ public:
+  using QueuedCalls::QueuedCalls;
+
+  void ShowStatus(std::string_view text, ProgressBar bar, int percent) override {
+    Post([text = std::string(text), bar, percent](CMainFrame& frame) {
+      frame.ShowJobStatus(text, bar, percent);
+    });
+  }
+  void ShowInTargetPane(std::string_view text) override {
+    Post([text = std::string(text)](CMainFrame& frame) { frame.ShowInTranslationPane(text); });
+  }
+  void ShowFailure(std::string_view message) override {
+    Post([message = std::string(message)](CMainFrame& frame) { frame.ShowJobFailure(message); });
+  }
+
+ private:
+  ~QueuedProgress() override = default;
+};
+
+class QueuedDelivery final : public UnknownImpl<IDeliverySink>, QueuedCalls {
+ public:
+  using QueuedCalls::QueuedCalls;
+
+  void Deliver(TranslationDelivery delivery) override {
+    Post([delivery = std::move(delivery)](CMainFrame& frame) mutable {
+      frame.ShowTranslation(std::move(delivery));
+    });
+  }
+
+ private:
+  ~QueuedDelivery() override = default;
+};
+
+class QueuedTranslatorWindow final : public TranslatorWindow, QueuedCalls {
+ public:
+  using QueuedCalls::QueuedCalls;
+
+  void EnableCancelCommand(bool enabled) override {
+    Post([enabled](CMainFrame& frame) { frame.EnableCancelCommand(enabled); });
+  }
+  // What depends on the login besides the language controls comes with the commands
+  // that depend on it.
+  void RefreshLanguageControls(bool) override {
+    Post([](CMainFrame& frame) { frame.RefreshLanguageControls(); });
+  }
+  // The window offers no automatic speech (it sets no hook for it), so the translator never
+  // asks for this.
+  void SpeakTranslation() override {}
+};
+
+class QueuedStatusBar final : public StatusBar, QueuedCalls {
+ public:
+  using QueuedCalls::QueuedCalls;
+
+  void ShowStatus(std::string_view text) override {
+    Post([text = Utf8Text(text)](CMainFrame& frame) { frame.ShowStatusText(text); });
+  }
+};
+
+}  // namespace
+
+QueuedMainWindow MakeQueuedMainWindow(CMainFrame& frame, std::shared_ptr<WindowThreadQueue> queue) {
+  return {{MakeRef<QueuedProgress>(frame, queue), MakeRef<QueuedDelivery>(frame, queue)},
+          std::make_shared<QueuedTranslatorWindow>(frame, queue),
+          std::make_shared<QueuedStatusBar>(frame, queue)};
+}
+
+}  // namespace vorla

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "AccountCommands.h"
+#include "ServiceSimulator.h"
+#include "SimAccounts.h"
+#include "TranslationCommands.h"
+#include "app/CKivaroApp.h"
+#include "platform/QtStandardFolders.h"
+#include "service/CMD5Checksum.h"
+#include "ui/main/CommandIds.h"
+
+namespace vorla::test {
+
+// The desktop client against a simulator with the demo account, whose login is stored as
+// `vorla login` stores it, so that the client logs in silently. The closing flag of a
+// program is set once, so every test starts one client (ctest runs each test as a process).
+class DesktopAppTest : public testing::Test {
+ protected:
+  DesktopAppTest() {
+    sim::RegisterAccountCommands(sim_);
+    sim::RegisterTranslationCommands(sim_);
+    sim_.context().accounts.Add(sim::DemoAccount());
+    setenv("VORLA_SERVICE_URL", sim_.url().c_str(), 1);
+    StoreDemoLogin();
+  }
+  ~DesktopAppTest() override {
+    app_.reset();
+    unsetenv("VORLA_SERVICE_URL");
+  }
+
+  // As `vorla login` leaves it: the user name and the password's digest, remembered.
+  static void StoreDemoLogin() {
+    const Environment environment = Environment::FromProcess();
+    TranslatorState state(MakeRef<Config>(std::make_shared<QtSettingsStore>(environment),
+                                          QtStandardFolders(), environment),
+                          0);
+    state.SetRemember(true);
+    state.SetUserName("demo");
+    state.SetPasswordDigest(CMD5Checksum::HexDigest("demo"), 4);
+  }
+
+  static Settings StoredSettings() {
+    return Settings(std::make_shared<QtSettingsStore>(Environment::FromProcess()));
+  }
+
+  // Starts the client and waits for its login at start.
+  void Start() {
+    StartWithoutWaiting();
+    ASSERT_TRUE(RunUntil([this] { return app_->Translator().State().IsLoggedIn(); }));
+  }
+  void StartWithoutWaiting() {
+    app_ = std::make_unique<CKivaroApp>();
+    app_->InitInstance();
+    QApplication::setActiveWindow(&Frame());
+  }
+
+  CMainFrame& Frame() const { return *app_->MainFrame(); }
+
+  // Types the text into the emptied source pane and presses F3.
+  void Translate(const QString& text) const {
+    TextPane& source = Frame().SourcePane();
+    source.clear();
+    source.setFocus();
+    QTest::keyClicks(&source, text);
+    QTest::keyClick(&source, Qt::Key_F3);
+  }
+
+  // Runs the window thread until the condition holds (at most 30 seconds); whether it held.
+  static bool RunUntil(const std::function<bool()>& condition) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+      if (timer.hasExpired(30'000)) return false;
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+  }
+  // Runs the window thread for the time, so that what is late has its chance.
+  static void RunFor(std::chrono::milliseconds duration) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!timer.hasExpired(duration.count()))
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+
+  std::size_t RequestsOf(std::string_view command) const {
+    std::size_t count = 0;
+    for (const sim::SimRequest& request : sim_.Requests()) {
+      const std::string* cmd = request.Field("cmd");
+      count += cmd && *cmd == command ? 1 : 0;
+    }
+    return count;
+  }
+
+  // The next request of the command waits this long before it is answered.
+  void StallNext(const std::string& command, std::chrono::milliseconds stall) {
+    sim::Faults faults;
+    faults.stallBefore = stall;
+    faults.times = 1;
+    sim_.SetFaults(command, faults);
+  }
+
+  QString TranslationText() const { return Frame().TranslationPane().toPlainText(); }
+  QString StatusText() const { return Frame().Status().Text(); }
+
+  sim::ServiceSimulator sim_{{}};
+  std::unique_ptr<CKivaroApp> app_;
+};
+
+}  // namespace vorla::test

@@ -1,0 +1,227 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <filesystem>
+#include <fstream>
+
+#include "DesktopAppFixture.h"
+#include "common/CodePages.h"
+#include "support/TempHome.h"
+#include "ui/DialogDriver.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/AccountInfoPage.h"
+#include "ui/dialogs/AccountWindow.h"
+#include "ui/dialogs/LoginDialog.h"
+#include "ui/main/LanguagePairBox.h"
+
+namespace vorla {
+namespace {
+
+using namespace std::chrono_literals;
+using test::DesktopAppTest;
+
+const QString kFirstTranslation = QString::fromUtf8("Sää on mukava tänään.");
+const QString kPleaseWait = QString::fromUtf8("Käännetään... odota hetki");
+
+TEST_F(DesktopAppTest, StartsInFinnishUnlessEnglishIsStored) {
+  Start();
+  EXPECT_EQ(StatusText(),
+            QString::fromUtf8("Ohjelman käyttöopas avautuu painamalla F8-näppäintä."));
+  EXPECT_EQ(Frame().Command(kCmdTranslate).text(), QString::fromUtf8("Käännä"));
+}
+
+TEST_F(DesktopAppTest, StartsInEnglishWhenStored) {
+  StoredSettings().WriteInteger("defuilan", 0);
+  Start();
+  EXPECT_EQ(StatusText(), "Press F8 to open the User Guide.");
+  EXPECT_EQ(Frame().Command(kCmdTranslate).text(), "Translate");
+}
+
+TEST_F(DesktopAppTest, StartUpCountsTheSessionCleansTheWorkFolderAndPlacesTheWindow) {
+  Settings settings = StoredSettings();
+  settings.WriteInteger("SesInf1", 6);
+  // A size that leaves 100 pixels of the screen's width, and 200 of its height.
+  const QSize screen = QGuiApplication::primaryScreen()->size();
+  settings.WriteInteger("mainwnd_width", screen.width() - 100);
+  settings.WriteInteger("mainwnd_height", screen.height() - 200);
+  const std::filesystem::path work = test::CurrentHome() / "Documents" / "Vorla Tool" / "Temporary";
+  std::filesystem::create_directories(work / "folder");
+  std::ofstream(work / "old translation~186a1.docx") << "x";
+  std::ofstream(work / "folder" / "kept.docx") << "x";
+  std::ofstream(work / "kept.bin") << "x";
+
+  Start();
+  EXPECT_EQ(settings.ReadInteger("SesInf1", 0), 7);
+  EXPECT_FALSE(std::filesystem::exists(work / "old translation~186a1.docx"));
+  EXPECT_TRUE(std::filesystem::exists(work / "folder" / "kept.docx"));
+  EXPECT_TRUE(std::filesystem::exists(work / "kept.bin"));
+  // The offscreen desktop has no notification area: the icon is left out silently.
+  EXPECT_EQ(app_->TrayIcon(), nullptr);
+  // Too wide for the corner at 140: 20 pixels from the right edge instead.
+  EXPECT_EQ(Frame().geometry(), QRect(80, 140, screen.width() - 100, screen.height() - 200));
+  EXPECT_EQ(Frame().focusWidget(), &Frame().SourcePane());
+}
+
+TEST_F(DesktopAppTest, LogsInSilentlyAtStartAndTranslates) {
+  Start();
+  // The account's pairs come with the login; the hint stays in the status line.
+  ASSERT_TRUE(RunUntil([this] { return Frame().PairBox().FirstList().count() == 5; }));
+  EXPECT_TRUE(Frame().Command(kCmdEnglishSwedish).isEnabled());
+  EXPECT_EQ(StatusText(),
+            QString::fromUtf8("Ohjelman käyttöopas avautuu painamalla F8-näppäintä."));
+
+  Translate("The weather is nice today. We translate this text.");
+  // The status comes before the result.
+  ASSERT_TRUE(RunUntil([this] { return TranslationText().startsWith(kFirstTranslation); }))
+      << TranslationText().toStdString();
+  EXPECT_EQ(StatusText(), QString::fromUtf8("Käännös suoritettu"));
+  EXPECT_EQ(RequestsOf("chkrauth"), 1u);
+  EXPECT_FALSE(Frame().Status().Bar().isVisible());
+  EXPECT_FALSE(Frame().Command(kCmdCancelTranslation).isEnabled());
+  EXPECT_TRUE(Frame().Alignment().IsAvailable());
+}
+
+TEST_F(DesktopAppTest, LoginDialogAsksAtStartWithoutARememberedPassword) {
+  StoredSettings().DeleteValue("UsrInf2");
+  QString prompt, userName;
+  test::OnModal<LoginDialog>([&](LoginDialog& dialog) {
+    prompt = dialog.Prompt().text();
+    userName = dialog.UserNameEdit().text();
+    dialog.PasswordEdit().setText("demo");
+    dialog.LogInButton().click();
+  });
+  Start();
+  EXPECT_EQ(prompt, "Anna käyttäjätunnus ja salasana:");
+  EXPECT_EQ(userName, "demo");
+  EXPECT_EQ(RequestsOf("chkrauth"), 1u);
+}
+
+TEST_F(DesktopAppTest, AccountCommandsOpenTheLoginDialogAndTheAccountWindow) {
+  Start();
+  bool asked = false;
+  test::OnModal<LoginDialog>([&asked](LoginDialog& dialog) {
+    asked = true;
+    dialog.LogInButton().click();  // with the remembered password
+  });
+  Frame().Command(kCmdLogIn).trigger();
+  ASSERT_TRUE(RunUntil([this] { return RequestsOf("chkrauth") == 2; }));
+  EXPECT_TRUE(asked);
+
+  Frame().Command(kCmdUserAccountInfo).trigger();
+  const QList<AccountWindow*> windows = Frame().findChildren<AccountWindow*>();
+  ASSERT_EQ(windows.size(), 1);
+  ASSERT_TRUE(RunUntil([&] { return !windows[0]->IsBusy(); }));
+  EXPECT_EQ(windows[0]->InfoPage().UserName().text(), "demo");
+}
+
+TEST_F(DesktopAppTest, AboutBoxIsModalOverTheMainWindow) {
+  Start();
+  QString title;
+  test::OnModal<AboutBox>([&title](AboutBox& box) {
+    title = box.windowTitle();
+    box.reject();
+  });
+  Frame().Command(kCmdAbout).trigger();
+  EXPECT_EQ(title, "Vorla Tool");
+}
+
+TEST_F(DesktopAppTest, ResultKeepsTheTranslationPanesScrollPosition) {
+  Start();
+  std::string lines;
+  for (int line = 0; line < 100; ++line)
+    lines += "Good morning.\r\n";
+  TextPane& source = Frame().SourcePane();
+  source.SetText(lines, kCodePageWindows1252);
+  source.setFocus();
+  const QString result = QString::fromUtf8("Hyvä aamu.");
+  for (const int firstLine : {0, 30}) {
+    Frame().TranslationPane().ScrollToFirstVisibleLine(firstLine);
+    // Long enough for the pane to show "please wait" at its top on its own first.
+    StallNext("tr", 300ms);
+    QTest::keyClick(&source, Qt::Key_F3);
+    ASSERT_TRUE(RunUntil([this] {
+      return TranslationText() == kPleaseWait && Frame().TranslationPane().FirstVisibleLine() == 0;
+    }));
+    ASSERT_TRUE(RunUntil([&] { return TranslationText().startsWith(result); }))
+        << TranslationText().left(200).toStdString() << StatusText().toStdString();
+    EXPECT_EQ(TranslationText().count(result), 100);
+    EXPECT_EQ(Frame().TranslationPane().FirstVisibleLine(), firstLine);
+  }
+}
+
+TEST_F(DesktopAppTest, SingleWordShowsItsDictionaryEntry) {
+  Start();
+  Translate("work");
+  ASSERT_TRUE(RunUntil([this] { return TranslationText().startsWith("1."); }))
+      << TranslationText().toStdString();
+  EXPECT_EQ(TranslationText().split('\n').mid(0, 2),
+            (QStringList{QString::fromUtf8("1. työ (subst)"),
+                         QString::fromUtf8("2. työskennellä (verbi)")}));
+}
+
+TEST_F(DesktopAppTest, SecondTranslateCancelsTheFirst) {
+  Start();
+  StallNext("tr", 2s);
+  Translate("Good morning.");
+  ASSERT_TRUE(RunUntil([this] { return RequestsOf("tr") == 1; }));
+  EXPECT_TRUE(Frame().Command(kCmdCancelTranslation).isEnabled());
+  Translate("The weather is nice today.");
+  ASSERT_TRUE(RunUntil([this] { return TranslationText() == kFirstTranslation; }))
+      << TranslationText().toStdString();
+  // The first job ends without showing anything.
+  RunFor(2500ms);
+  EXPECT_EQ(TranslationText(), kFirstTranslation);
+  EXPECT_EQ(StatusText(), QString::fromUtf8("Käännös suoritettu"));
+  EXPECT_FALSE(Frame().Command(kCmdCancelTranslation).isEnabled());
+}
+
+TEST_F(DesktopAppTest, CancelStopsTheTranslation) {
+  Start();
+  StallNext("tr", 2s);
+  Translate("Good morning.");
+  ASSERT_TRUE(RunUntil([this] { return RequestsOf("tr") == 1; }));
+  ASSERT_TRUE(RunUntil([this] { return Frame().Command(kCmdCancelTranslation).isEnabled(); }));
+  Frame().Command(kCmdCancelTranslation).trigger();
+  RunFor(2500ms);
+  EXPECT_EQ(StatusText(), QString::fromUtf8("Käännös keskeytetty"));
+  EXPECT_EQ(TranslationText(), "");
+  EXPECT_FALSE(Frame().Status().Bar().isVisible());
+  EXPECT_FALSE(Frame().Command(kCmdCancelTranslation).isEnabled());
+}
+
+TEST_F(DesktopAppTest, ClosingDuringATranslationExitsWithoutTouchingTheWindow) {
+  Start();
+  StallNext("tr", 3s);
+  Translate("Good morning.");
+  ASSERT_TRUE(RunUntil([this] { return RequestsOf("tr") == 1; }));
+  Frame().close();
+  const QString closedWith = StatusText();
+  RunFor(500ms);
+  EXPECT_EQ(StatusText(), closedWith);
+  EXPECT_EQ(TranslationText(), kPleaseWait);
+
+  const std::filesystem::path work = app_->GetConfig().Dirs().documentsWork;
+  std::ofstream(work / "result~186a2.pdf") << "x";
+  app_->ExitInstance();
+  EXPECT_EQ(app_->MainFrame(), nullptr);
+  EXPECT_FALSE(std::filesystem::exists(work / "result~186a2.pdf"));
+  // What the cancelled job might still report has nowhere to go.
+  RunFor(500ms);
+}
+
+TEST_F(DesktopAppTest, ClosingDuringTheLoginAtStartExitsAtOnce) {
+  StallNext("chkrauth", 5s);
+  StartWithoutWaiting();
+  ASSERT_TRUE(RunUntil([this] { return RequestsOf("chkrauth") == 1; }));
+  Frame().close();
+  app_->ExitInstance();
+  EXPECT_EQ(app_->MainFrame(), nullptr);
+  // The cancelled login tries no more.
+  RunFor(200ms);
+  EXPECT_EQ(RequestsOf("chkrauth"), 1u);
+}
+
+}  // namespace
+}  // namespace vorla
