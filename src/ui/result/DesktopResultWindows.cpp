@@ -1,6 +1,6 @@
 #include "ui/result/DesktopResultWindows.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 
 #include "ui/result/ResultWindowDisplay.h"
@@ -31,6 +31,12 @@ JobDisplay DesktopResultWindows::CreateResultWindow(const RefPtr<WindowsTranslat
   window->show();
   last_ = window;
   return MakeResultWindowDisplay(window);
+}
+
+void DesktopResultWindows::CloseAll() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (auto* result = qobject_cast<CResultWnd*>(window)) result->close();
+  }
 }
 
 void DesktopResultWindows::Place(CResultWnd& window, ResultWindowKind kind) {

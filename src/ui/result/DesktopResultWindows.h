@@ -30,6 +30,8 @@ class DesktopResultWindows final : public ResultWindows {
   void SetClearMainStatus(std::function<void()> clear) { clearMainStatus_ = std::move(clear); }
 
   JobDisplay CreateResultWindow(const RefPtr<WindowsTranslationInstance>& job) override;
+  // Closes every result window: at exit, before the translator goes.
+  static void CloseAll();
   // The window a job opened last; null once it has closed.
   CResultWnd* LastWindow() const { return last_.data(); }
 

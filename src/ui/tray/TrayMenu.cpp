@@ -24,6 +24,8 @@ TrayMenu::TrayMenu(RefPtr<Config> config, TrayActions& actions, const QIcon& ico
   menu_.addSeparator();
   close_ = menu_.addAction(QString(), [this] { actions_.CloseApplication(); });
   connect(&menu_, &QMenu::aboutToShow, this, &TrayMenu::Refresh);
+  icon_.setToolTip(QString::fromUtf8(Config::kProductName.data(),
+                                     static_cast<qsizetype>(Config::kProductName.size())));
   icon_.setContextMenu(&menu_);
   connect(&icon_, &QSystemTrayIcon::activated, this,
           [this](QSystemTrayIcon::ActivationReason reason) {
