@@ -5,6 +5,8 @@
 #include <QTimer>
 
 #include "ResultWindowFixture.h"
+#include "ui/main/CMainFrame.h"
+#include "ui/main/CommandIds.h"
 
 namespace vorla {
 namespace {
@@ -95,6 +97,36 @@ TEST_F(ResultWindowTest, ContextMenuOffersTheEditCommandsAndFind) {
   emit window.Pane().customContextMenuRequested(QPoint(5, 5));
   EXPECT_EQ(texts, (QStringList{"Undo", "", "Cut", "Copy", "Paste", "Delete", "", "Select all", "",
                                 "Find..."}));
+}
+
+TEST_F(ResultWindowTest, LayoutFourSendsEachResultToANewWindow) {
+  CMainFrame frame(config_, translator_, connections_);
+  CWindowsTranslator::Hooks hooks = frame.TranslatorHooks();
+  hooks.resultWindows = windows_;
+  translator_->SetHooks(hooks);
+  frame.show();
+  frame.Command(kCmdLayoutResultWindow).trigger();
+  EXPECT_EQ(config_->settings().ReadInteger("textarealayout", 0), 4);
+  EXPECT_FALSE(frame.TranslationPane().isVisible());
+
+  frame.SourcePane().SetText("Good morning.", kCodePageWindows1252);
+  std::vector<CResultWnd*> opened;
+  const auto translate = [&](int command) {
+    frame.Command(command).trigger();
+    ASSERT_EQ(Finish(Window().Job()), 0);
+    opened.push_back(&Window());
+    EXPECT_EQ(Window().windowTitle(), "Translation Result");
+    EXPECT_EQ(Window().Pane().toPlainText().trimmed(), "Hyvä aamu.");
+  };
+  translate(kCmdTranslate);
+  translate(kCmdTranslate);
+  // In the other layouts only "Translate and open result in new window" opens one.
+  frame.Command(kCmdLayoutSideBySide).trigger();
+  translate(kCmdTranslateIntoNewWindow);
+  ASSERT_EQ(opened.size(), 3u);
+  EXPECT_NE(opened[0], opened[1]);
+  EXPECT_NE(opened[1], opened[2]);
+  EXPECT_TRUE(frame.TranslationPane().toPlainText().isEmpty());
 }
 
 }  // namespace
