@@ -10,11 +10,14 @@
 #include "platform/CurlHttpConnFactory.h"
 #include "platform/QtStandardFolders.h"
 #include "ui/UiText.h"
+#include "ui/clipboard/NoClipboardTextReport.h"
+#include "ui/clipboard/QtClipboard.h"
 #include "ui/dialogs/QtLanguageNotice.h"
 #include "ui/dialogs/QtLoginPrompt.h"
 #include "ui/dialogs/QtMessageBox.h"
 #include "ui/dialogs/QtPriceConfirmation.h"
 #include "ui/dialogs/QtQuotaNotice.h"
+#include "ui/main/CommandIds.h"
 #include "ui/main/ProductIcon.h"
 
 namespace vorla {
@@ -52,6 +55,7 @@ void CKivaroApp::InitInstance() {
   mainFrame_ = std::make_unique<CMainFrame>(config_, translator_, connections_);
   questions_->SetMainWindow(mainFrame_.get());
   PlugInTranslator();
+  StartClipboardTranslation();
 
   mainFrame_->PlaceOnScreen();
   mainFrame_->show();
@@ -65,6 +69,12 @@ void CKivaroApp::PlugInTranslator() {
   TranslatorState& state = translator_->State();
   const QPointer<CMainFrame> frame = mainFrame_.get();
   CWindowsTranslator::Hooks hooks = mainFrame_->TranslatorHooks();
+  resultWindows_ = std::make_shared<DesktopResultWindows>(config_, state, clipboardAccess_);
+  resultWindows_->SetMainWindow(mainFrame_.get());
+  resultWindows_->SetClearMainStatus([frame] {
+    if (frame) frame->ShowStatusText(QString());
+  });
+  hooks.resultWindows = resultWindows_;
   hooks.priceConfirmation = std::make_shared<QtPriceConfirmation>(questions_, config_);
   hooks.quotaNotice = std::make_shared<QtQuotaNotice>(questions_, config_);
   hooks.languageNotice = std::make_shared<QtLanguageNotice>(questions_, state, [frame] {
@@ -100,9 +110,43 @@ void CKivaroApp::MeasureDisplay() {
 
 void CKivaroApp::AddTrayIcon() {
   if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
-  trayIcon_ = std::make_unique<QSystemTrayIcon>(ProductIcon());
-  trayIcon_->setToolTip(Utf8Text(Config::kProductName));
-  trayIcon_->show();
+  trayIcon_ = std::make_unique<TrayMenu>(config_, static_cast<TrayActions&>(*this), ProductIcon());
+  trayIcon_->Show();
+}
+
+void CKivaroApp::StartClipboardTranslation() {
+  clipboard_ = std::make_unique<ClipboardTranslation>(
+      translator_, clipboardAccess_, NoClipboardTextReport(mainFrame_.get(), config_));
+  // Listening ends with the main window.
+  WatchClipboard(mainFrame_.get(), [this] { clipboard_->OnClipboardChanged(); });
+}
+
+// ---- The notification-area menu
+
+void CKivaroApp::TranslateClipboard() {
+  clipboard_->TranslateClipboard(true);
+}
+
+bool CKivaroApp::AutoTranslate() const {
+  return clipboard_->AutoTranslate();
+}
+
+void CKivaroApp::ToggleAutoTranslate() {
+  clipboard_->ToggleAutoTranslate();
+}
+
+void CKivaroApp::ShowAbout() {
+  mainFrame_->Command(kCmdAbout).trigger();
+}
+
+void CKivaroApp::CloseApplication() {
+  mainFrame_->Command(kCmdClose).trigger();
+}
+
+void CKivaroApp::RestoreMainWindow() {
+  mainFrame_->showNormal();
+  mainFrame_->raise();
+  mainFrame_->activateWindow();
 }
 
 int CKivaroApp::Run() {
@@ -117,10 +161,13 @@ void CKivaroApp::ExitInstance() {
   // From now on questions answer "cancelled", service exchanges are cancelled and workers
   // show nothing; the frame goes, and what its workers still report is dropped.
   SetApplicationClosing();
+  // The tray menu and the result windows act on the frame and the translator: they go first.
+  trayIcon_.reset();
+  DesktopResultWindows::CloseAll();
   mainFrame_.reset();
+  clipboard_.reset();
   const bool workersEnded = translator_->Shutdown();
   config_->CleanDocumentsWorkFolder();
-  trayIcon_.reset();
   if (!workersEnded) {
     // A worker or a login that outlived the wait may still use the translator, the
     // questions, the dictionary sets, the configuration and libcurl: they stay for the rest

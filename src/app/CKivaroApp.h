@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSystemTrayIcon>
 #include <memory>
 
 #include "common/RefPtr.h"
@@ -11,19 +10,23 @@
 #include "service/HttpConnFactory.h"
 #include "service/ServiceProcessState.h"
 #include "translation/CWindowsTranslator.h"
+#include "translation/ClipboardTranslation.h"
+#include "ui/clipboard/QtClipboard.h"
 #include "ui/dialogs/WindowThreadQuestions.h"
 #include "ui/main/CMainFrame.h"
+#include "ui/result/DesktopResultWindows.h"
+#include "ui/tray/TrayMenu.h"
 
 namespace vorla {
 
 // The desktop client's life: brings up the service client's process-wide state, the
 // settings and the configuration, the translator and the main window, and takes them down
 // again in reverse order. Made once the Qt application exists, on its thread.
-class CKivaroApp {
+class CKivaroApp final : private TrayActions {
  public:
   CKivaroApp() = default;
   // Exits when that has not happened yet.
-  ~CKivaroApp();
+  ~CKivaroApp() override;
   CKivaroApp(const CKivaroApp&) = delete;
   CKivaroApp& operator=(const CKivaroApp&) = delete;
 
@@ -39,8 +42,12 @@ class CKivaroApp {
   CMainFrame* MainFrame() const { return mainFrame_.get(); }
   CWindowsTranslator& Translator() const { return *translator_; }
   Config& GetConfig() const { return *config_; }
-  // The notification-area icon; none where the desktop has no notification area.
-  const QSystemTrayIcon* TrayIcon() const { return trayIcon_.get(); }
+  // The notification-area icon with its menu; none where the desktop has no notification
+  // area.
+  const TrayMenu* TrayIcon() const { return trayIcon_.get(); }
+  // "Translate clipboard" and the automatic translation of the clipboard.
+  ClipboardTranslation& Clipboard() const { return *clipboard_; }
+  DesktopResultWindows& ResultWindows() const { return *resultWindows_; }
 
  private:
   void MeasureDisplay();
@@ -48,6 +55,15 @@ class CKivaroApp {
   void PlugInTranslator();
   void LogInAtStart();
   void AddTrayIcon();
+  void StartClipboardTranslation();
+
+  // ---- TrayActions
+  void TranslateClipboard() override;
+  bool AutoTranslate() const override;
+  void ToggleAutoTranslate() override;
+  void ShowAbout() override;
+  void CloseApplication() override;
+  void RestoreMainWindow() override;
 
   std::unique_ptr<CurlGlobal> curl_;
   std::unique_ptr<ServiceProcessState> serviceState_;
@@ -57,7 +73,10 @@ class CKivaroApp {
   RefPtr<CWindowsTranslator> translator_;
   std::shared_ptr<WindowThreadQuestions> questions_;
   std::unique_ptr<CMainFrame> mainFrame_;
-  std::unique_ptr<QSystemTrayIcon> trayIcon_;
+  std::shared_ptr<QtClipboard> clipboardAccess_ = std::make_shared<QtClipboard>();
+  std::shared_ptr<DesktopResultWindows> resultWindows_;
+  std::unique_ptr<ClipboardTranslation> clipboard_;
+  std::unique_ptr<TrayMenu> trayIcon_;
   bool exited_ = false;
 };
 

@@ -133,6 +133,7 @@ void CWindowsTranslator::SetResultWindow(bool on) {
 
 void CWindowsTranslator::SetAutoTranslateClipboard(bool on) {
   StorePreference(&UserPreferences::autoTranslateClipboard, kAutoTranslateClipboardValue, on);
+  SetSavedClipboardText({});
 }
 
 void CWindowsTranslator::SetPdfResultFormat(int format) {
@@ -153,6 +154,16 @@ void CWindowsTranslator::SetSentenceAlignmentDisplay(int type) {
 
 void CWindowsTranslator::SetSynchronisedScrolling(bool on) {
   StorePreference(&UserPreferences::synchronisedScrolling, kSynchronisedScrollingValue, on);
+}
+
+ClipboardText CWindowsTranslator::SavedClipboardText() const {
+  std::lock_guard lock(mutex_);
+  return savedClipboardText_;
+}
+
+void CWindowsTranslator::SetSavedClipboardText(ClipboardText text) {
+  std::lock_guard lock(mutex_);
+  savedClipboardText_ = std::move(text);
 }
 
 // ---- Workers

@@ -17,12 +17,14 @@
 #include "config/Config.h"
 #include "service/HttpConnFactory.h"
 #include "translation/ActiveDictionaryView.h"
+#include "translation/ClipboardText.h"
 #include "translation/IAuthenticationObserver.h"
 #include "translation/JobDisplay.h"
 #include "translation/LanguageNotice.h"
 #include "translation/PriceConfirmation.h"
 #include "translation/QuotaNotice.h"
 #include "translation/ResultFiles.h"
+#include "translation/ResultWindows.h"
 #include "translation/SourcePane.h"
 #include "translation/TranslatorState.h"
 #include "translation/TranslatorWindow.h"
@@ -63,6 +65,8 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
     std::shared_ptr<SourcePane> sourcePane;
     // The main window's status line, progress bar and translation pane.
     JobDisplay mainWindow;
+    // The result windows of the jobs that show their result in one.
+    std::shared_ptr<ResultWindows> resultWindows;
     std::shared_ptr<TranslatorWindow> window;
     std::shared_ptr<PriceConfirmation> priceConfirmation;
     std::shared_ptr<LanguageNotice> languageNotice;
@@ -124,6 +128,11 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   void SetSentenceAlignmentDisplay(int type);
   void SetSynchronisedScrolling(bool on);
 
+  // The clipboard text that automatic translation last saw; emptied whenever "UsrPref2" is
+  // set.
+  ClipboardText SavedClipboardText() const;
+  void SetSavedClipboardText(ClipboardText text);
+
   // At exit: sets the closing flag, cancels every running job and login and waits for the
   // workers and the login threads at most the given time; a worker still running then ends
   // on its own, holding what it uses. Whether every one has ended: a login thread that has
@@ -143,6 +152,8 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   // The steps of StartTranslation.
   bool TakeSource(WindowsTranslationInstance& job, TranslationOrder& order, const Hooks& hooks);
   void FillJob(WindowsTranslationInstance& job, const TranslationOrder& order, const Hooks& hooks);
+  // Opens the job's result window; a job of "UsrPref1" also empties the translation pane.
+  void OpenResultWindow(const RefPtr<WindowsTranslationInstance>& job, bool emptyMainPane);
   void StartWorker(RefPtr<WindowsTranslationInstance> job);
   // The worker: login, request length, price check, notice, translation, delivery.
   void RunJob(const RefPtr<WindowsTranslationInstance>& job);
@@ -162,9 +173,11 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   std::unique_ptr<TranslatorState> state_;
   ResultFiles resultFiles_;
 
-  mutable std::mutex mutex_;  // the hooks, the preferences, the current job and the last result
+  // The hooks, the preferences, the saved clipboard text, the current job and the last result.
+  mutable std::mutex mutex_;
   Hooks hooks_;
   UserPreferences preferences_;
+  ClipboardText savedClipboardText_;
   RefPtr<WindowsTranslationInstance> currentJob_;
   int lastResult_ = -1;
   LanguagePair lastLanguages_;

@@ -43,6 +43,8 @@ RefPtr<WindowsTranslationInstance> CWindowsTranslator::PrepareJob(TranslationOrd
 }
 
 RefPtr<WindowsTranslationInstance> CWindowsTranslator::StartTranslation(TranslationOrder order) {
+  // "UsrPref1" moves the result of the source pane out of the main window.
+  const bool emptyMainPane = !order.clipboardMode && !order.toResultWindow;
   RefPtr<WindowsTranslationInstance> job = PrepareJob(std::move(order));
   if (!job) return nullptr;
   // The worker clears it when the job ends.
@@ -52,9 +54,20 @@ RefPtr<WindowsTranslationInstance> CWindowsTranslator::StartTranslation(Translat
     RegisterCurrentJob(job);
     job->ShowInTargetPane(
         job->Flags().showPleaseWait ? kTranslatingPleaseWait.In(config_->GetUiLanguage()) : "");
+  } else {
+    OpenResultWindow(job, emptyMainPane);
   }
   StartWorker(job);
   return job;
+}
+
+void CWindowsTranslator::OpenResultWindow(const RefPtr<WindowsTranslationInstance>& job,
+                                          bool emptyMainPane) {
+  const Hooks hooks = GetHooks();
+  if (hooks.resultWindows) job->SetDisplay(hooks.resultWindows->CreateResultWindow(job));
+  if (emptyMainPane && job->Job().srcformat != kFormatPdf && hooks.mainWindow.progress) {
+    hooks.mainWindow.progress->ShowInTargetPane({});
+  }
 }
 
 bool CWindowsTranslator::TakeSource(WindowsTranslationInstance& job, TranslationOrder& order,
@@ -100,7 +113,10 @@ void CWindowsTranslator::FillJob(WindowsTranslationInstance& job, const Translat
   TranslationJob& request = job.Job();
   JobFlags& flags = job.Flags();
   const UserPreferences preferences = Preferences();
-  if (request.srclen > kCompressAbove) request.trflags |= kTrCompress;
+  if (request.srclen > kCompressAbove) {
+    request.trflags |= kTrCompress;
+    job.KeepSourceCopy();
+  }
   request.trflags |= kTrFromClient;
   request.tgtformat = request.srcformat;
   if (preferences.autoRemoveFormatting) request.trflagsext |= kTrExtRemoveFormatting;

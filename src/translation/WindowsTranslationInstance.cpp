@@ -68,7 +68,9 @@ void WindowsTranslationInstance::ShowTransferProgress(std::string_view text, std
                                                       std::int64_t total,
                                                       std::optional<int>& lastPercent) {
   const std::optional<int> percent = ProgressPercent(done, total);
-  if (!percent || percent == lastPercent || !throttle_.Allow()) return;
+  if (!percent || percent == lastPercent) return;
+  // A result window is never throttled.
+  if (!flags_.toResultWindow && !throttle_.Allow()) return;
   lastPercent = percent;
   ShowStatus(std::string(text) + " " + std::to_string(*percent) + "%", ProgressBar::SetTo,
              *percent);

@@ -48,6 +48,12 @@ class WindowsTranslationInstance final : public UnknownImpl<IHttpConnObserver> {
   JobFlags& Flags() { return flags_; }
   const JobFlags& Flags() const { return flags_; }
   const JobDisplay& Display() const { return display_; }
+  // Set before the worker starts: a result-window job shows everything in its window.
+  void SetDisplay(JobDisplay display) { display_ = std::move(display); }
+  // The source as it was before the request packed it; kept for sources that are sent
+  // packed, so that a result window can still show them.
+  const std::optional<std::string>& SourceCopy() const { return sourceCopy_; }
+  void KeepSourceCopy() { sourceCopy_ = std::string(job_.Source()); }
   // The name the job's source file is shown by (UTF-8); empty for text.
   const std::string& FileName() const { return fileName_; }
   void SetFileName(std::string name) { fileName_ = std::move(name); }
@@ -105,6 +111,7 @@ class WindowsTranslationInstance final : public UnknownImpl<IHttpConnObserver> {
   ServiceClient client_;
   JobFlags flags_;
   std::string fileName_;
+  std::optional<std::string> sourceCopy_;
   std::optional<std::string> resultText_;
   std::atomic<JobStage> stage_{JobStage::Sending};
   std::atomic<bool> cancelled_{false};

@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -221,6 +222,19 @@ TEST_F(DesktopAppTest, ClosingDuringTheLoginAtStartExitsAtOnce) {
   // The cancelled login tries no more.
   RunFor(200ms);
   EXPECT_EQ(RequestsOf("chkrauth"), 1u);
+}
+
+TEST_F(DesktopAppTest, CopiedTextIsTranslatedIntoAClipboardWindow) {
+  Start();
+  app_->Clipboard().ToggleAutoTranslate();
+  QGuiApplication::clipboard()->setText("The weather is nice today.");
+  ASSERT_TRUE(RunUntil([this] {
+    const CResultWnd* window = app_->ResultWindows().LastWindow();
+    return window && window->Pane().toPlainText() == kFirstTranslation;
+  }));
+  EXPECT_EQ(app_->ResultWindows().LastWindow()->windowTitle(),
+            QString::fromUtf8("Leikepöydän käännös"));
+  // The window is still open when the program exits.
 }
 
 }  // namespace

@@ -70,6 +70,13 @@ TEST_F(TranslationInstanceTest, ProgressIsThrottledAndShownOnlyWhenThePercentage
                    "status: Sending translation request to the server... 30% [set 30]"}));
 }
 
+TEST_F(TranslationInstanceTest, ResultWindowJobIsNotThrottled) {
+  job_->Flags().toResultWindow = true;
+  job_->OnUploadProgress(1'000, 10'000, 0);
+  job_->OnUploadProgress(2'000, 10'000, 0);  // at once
+  EXPECT_EQ(progress_->Lines().size(), 2u);
+}
+
 TEST_F(TranslationInstanceTest, EndOfTheUploadResetsTheThrottle) {
   job_->OnUploadProgress(1'000, 10'000, 0);
   job_->OnUploadEnd(0, 10'000, 0);

@@ -118,6 +118,11 @@ struct TranslatorFixture {
     translator_ = MakeRef<CWindowsTranslator>(config_, 1);
     translator_->State().SetLoginHooks(
         {connections_, prompt_, statusBar_, translator_.get(), sets_.get()});
+    translator_->SetHooks(FakeHooks());
+  }
+
+  // The hooks of the fixture's fakes.
+  CWindowsTranslator::Hooks FakeHooks() const {
     CWindowsTranslator::Hooks hooks;
     hooks.connections = connections_;
     hooks.sourcePane = pane_;
@@ -127,7 +132,7 @@ struct TranslatorFixture {
     hooks.languageNotice = notice_;
     hooks.quotaNotice = quotaNotice_;
     hooks.opener = opener_;
-    translator_->SetHooks(hooks);
+    return hooks;
   }
 
   // The answer of `tr` unless scripted: "ok", and an alignment table of one record when the
@@ -149,6 +154,15 @@ struct TranslatorFixture {
         table += static_cast<char>((value >> shift) & 0xFF);
     }
     return table;
+  }
+
+  // The user logs in next as an account of the second further-language list.
+  void UseFurtherLanguageAccount() {
+    sim::SimAccount further = sim::DemoAccount();
+    further.name = "further";
+    further.accountType = 4;
+    sim_.context().accounts.Add(further);
+    prompt_->answers = {{"further", "demo"}};
   }
 
   void SetPane(std::string_view text) {

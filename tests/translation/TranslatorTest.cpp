@@ -170,11 +170,7 @@ TEST_F(TranslatorTest, AutomaticDirectionTakesTheLanguagesTheServiceChose) {
 }
 
 TEST_F(TranslatorTest, FurtherLanguagesSendUtf8WithoutAlignment) {
-  sim::SimAccount further = sim::DemoAccount();
-  further.name = "further";
-  further.accountType = 4;
-  sim_.context().accounts.Add(further);
-  prompt_->answers = {{"further", "demo"}};
+  UseFurtherLanguageAccount();
   translator_->State().ChoosePair({223, 219, false});
   SetPane("Grüße aus Köln.");
   ASSERT_EQ(translator_->StartTranslation({})->WaitForResult(), 0);

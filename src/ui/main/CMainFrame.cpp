@@ -50,6 +50,7 @@ constexpr LayoutCommand kLayoutCommands[] = {
     {kCmdLayoutSideBySide, PaneLayout::SideBySide},
     {kCmdLayoutStacked, PaneLayout::Stacked},
     {kCmdLayoutTabbed, PaneLayout::Tabbed},
+    {kCmdLayoutResultWindow, PaneLayout::ResultWindow},
 };
 
 // A dictionary lookup as an entry (or, when the answer is none, as it is), RTF scrolled
@@ -213,7 +214,8 @@ void CMainFrame::ConnectCommands() {
     if (on) RemoveAllFormatting();
   });
   On(kCmdFind, [this] { Find(); });
-  On(kCmdTranslate, [this] { Translate(); });
+  On(kCmdTranslate, [this] { Translate(false); });
+  On(kCmdTranslateIntoNewWindow, [this] { Translate(true); });
   On(kCmdCancelTranslation, [this] { translator_->CancelTranslationCommand(); });
   auto* layouts = new QActionGroup(this);
   for (const LayoutCommand& command : kLayoutCommands) {
@@ -293,9 +295,12 @@ void CMainFrame::ShowStatusText(const QString& text) {
 
 // ---- Commands
 
-void CMainFrame::Translate() {
+void CMainFrame::Translate(bool intoNewWindow) {
   firstVisibleLine_ = TranslationPane().FirstVisibleLine();
-  translator_->StartTranslation({});
+  TranslationOrder order;
+  // Without a translation pane every result opens a window of its own.
+  order.toResultWindow = intoNewWindow || panes_->Layout() == PaneLayout::ResultWindow;
+  translator_->StartTranslation(std::move(order));
 }
 
 void CMainFrame::RemoveAllFormatting() {

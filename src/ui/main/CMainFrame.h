@@ -86,7 +86,8 @@ class CMainFrame : public QMainWindow {
   UiLanguage Language() const { return config_->GetUiLanguage(); }
   void Retranslate();
 
-  void Translate();
+  // "Translate", or "Translate and open result in new window".
+  void Translate(bool intoNewWindow);
   void RemoveAllFormatting();
   void ShowSentenceAlignment(bool on);
   void Find();

@@ -12,6 +12,8 @@ enum CommandId : int {
   kCmdLayoutSideBySide = 32772,
   kCmdLayoutStacked = 32773,
   kCmdLayoutTabbed = 32774,
+  kCmdLayoutResultWindow = 32775,
+  kCmdTranslateIntoNewWindow = 32783,
   kCmdShowSentenceAlignment = 32794,
   kCmdLogIn = 32798,
   kCmdUserGuide = 32813,

@@ -32,6 +32,9 @@ std::vector<CommandInfo> BuildCommandTable() {
       {kCmdClear, {"Clear", "Tyhjennä"}, ""},
       {kCmdFind, {"Find...", "Etsi..."}, "Ctrl+F"},
       {kCmdTranslate, {"Translate", "Käännä"}, "F3"},
+      {kCmdTranslateIntoNewWindow,
+       {"Translate and open result in new window", "Käännä ja avaa tulos uudessa ikkunassa"},
+       ""},
       {kCmdCancelTranslation, {"Cancel translation", "Keskeytä kääntäminen"}, ""},
       {kCmdAutoSelection, DirectionText({0, 1, true}), "", true},
       {kCmdEnglishFinnish, DirectionText({0, 1, false}), "", true},
@@ -41,6 +44,10 @@ std::vector<CommandInfo> BuildCommandTable() {
       {kCmdLayoutSideBySide, {"Align horizontally", "Käännösikkunat rinnakkain"}, "", true},
       {kCmdLayoutStacked, {"Align vertically", "Käännösikkunat allekkain"}, "", true},
       {kCmdLayoutTabbed, {"Tabbed windows", "Käännösikkunat välilehdissä"}, "", true},
+      {kCmdLayoutResultWindow,
+       {"Open translation result in new window", "Avaa uusi ikkuna käännöstulokselle"},
+       "",
+       true},
       {kCmdAlwaysOnTop,
        {"Keep Vorla Tool always on top", "Pidä Vorla Tool aina päällimmäisenä"},
        "",
@@ -80,7 +87,8 @@ std::span<const MenuInfo> MainMenuTable() {
       {{"Language", "Kieli"}, {kCmdAutoSelection, kCmdEnglishFinnish, kCmdFinnishEnglish}},
       {{"Settings", "Asetukset"}, {kCmdLogIn, kCmdUserAccountInfo}},
       {{"Window", "Ikkuna"},
-       {kCmdLayoutSideBySide, kCmdLayoutStacked, kCmdLayoutTabbed, kSep, kCmdAlwaysOnTop}},
+       {kCmdLayoutSideBySide, kCmdLayoutStacked, kCmdLayoutTabbed, kCmdLayoutResultWindow, kSep,
+        kCmdAlwaysOnTop}},
       {{"Help", "Ohjeet"}, {kCmdUserGuide, kCmdProductSupport, kCmdSendFeedback, kSep, kCmdAbout}},
   };
   return menus;
@@ -88,6 +96,7 @@ std::span<const MenuInfo> MainMenuTable() {
 
 std::span<const int> PaneContextMenuCommands() {
   static constexpr int kCommands[] = {kCmdTranslate,
+                                      kCmdTranslateIntoNewWindow,
                                       kSep,
                                       kCmdShowSentenceAlignment,
                                       kCmdSynchronisedScrolling,

@@ -26,6 +26,8 @@ PaneLayout PaneLayoutOf(int stored) {
       return PaneLayout::Stacked;
     case static_cast<int>(PaneLayout::Tabbed):
       return PaneLayout::Tabbed;
+    case static_cast<int>(PaneLayout::ResultWindow):
+      return PaneLayout::ResultWindow;
     default:
       return PaneLayout::SideBySide;
   }
@@ -68,6 +70,7 @@ void PaneArea::SetLayout(PaneLayout layout) {
   } else {
     PutInSplitter(layout == PaneLayout::Stacked ? Qt::Vertical : Qt::Horizontal);
   }
+  if (layout == PaneLayout::ResultWindow) translationBox_.widget->hide();
 }
 
 void PaneArea::PutOnTabs() {

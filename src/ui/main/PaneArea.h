@@ -13,7 +13,8 @@ class QTabWidget;
 namespace vorla {
 
 // The pane layouts of the Window menu, as "textarealayout" stores them.
-enum class PaneLayout : int { SideBySide = 1, Stacked = 2, Tabbed = 3 };
+// ResultWindow shows the source pane alone: every result opens a result window.
+enum class PaneLayout : int { SideBySide = 1, Stacked = 2, Tabbed = 3, ResultWindow = 4 };
 
 // The layout a stored value names; any other value is taken as side by side.
 PaneLayout PaneLayoutOf(int stored);

@@ -74,10 +74,10 @@ TEST_F(MainFrameTest, PaneContextMenuHoldsTheBuiltCommandsInOrder) {
   QStringList items;
   for (const QAction* action : menus[0]->actions())
     items << (action->isSeparator() ? "-" : action->text() + " " + action->shortcut().toString());
-  EXPECT_EQ(items,
-            (QStringList{"Translate F3", "-", "Show sentence alignment Ctrl+Q",
-                         "Synchronized window scrolling ", "-", "Remove all text formatting Ctrl+K",
-                         "-", "Copy ", "Paste ", "-", "Find... Ctrl+F"}));
+  EXPECT_EQ(items, (QStringList{"Translate F3", "Translate and open result in new window ", "-",
+                                "Show sentence alignment Ctrl+Q", "Synchronized window scrolling ",
+                                "-", "Remove all text formatting Ctrl+K", "-", "Copy ", "Paste ",
+                                "-", "Find... Ctrl+F"}));
 }
 
 TEST_F(MainFrameTest, RemovingFormattingMakesBothPanesPlain) {

@@ -61,9 +61,10 @@ TEST_F(MainFrameTest, StoredLayoutIsRestoredWithoutBeingWritten) {
     const char* stored;
     PaneLayout expected;
   } cases[] = {
-      {"2", PaneLayout::Stacked},    {"3", PaneLayout::Tabbed},
-      {"1", PaneLayout::SideBySide}, {"4", PaneLayout::SideBySide},
-      {"0", PaneLayout::SideBySide}, {"tabs", PaneLayout::SideBySide},
+      {"2", PaneLayout::Stacked},       {"3", PaneLayout::Tabbed},
+      {"1", PaneLayout::SideBySide},    {"4", PaneLayout::ResultWindow},
+      {"5", PaneLayout::SideBySide},    {"0", PaneLayout::SideBySide},
+      {"tabs", PaneLayout::SideBySide},
   };
   for (const auto& c : cases) {
     store_->WriteValue("textarealayout", c.stored);

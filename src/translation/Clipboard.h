@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorla {
+
+// The system clipboard as clipboard translation uses it. The desktop client reads and
+// writes the platform's clipboard; tests keep the contents in memory. Called on the window
+// thread, which is the only one that may touch the clipboard.
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+
+  // The "Rich Text Format" contents, up to their first zero byte; nothing without RTF.
+  virtual std::optional<std::string> GetRtf() = 0;
+  // The text contents as UTF-8; nothing without text.
+  virtual std::optional<std::string> GetText() = 0;
+
+  // Replace the clipboard contents.
+  virtual void SetRtf(std::string_view rtf) = 0;
+  virtual void SetText(std::string_view utf8) = 0;
+};
+
+}  // namespace vorla

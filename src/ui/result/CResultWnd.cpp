@@ -1,0 +1,215 @@
+#include "ui/result/CResultWnd.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "translation/ClipboardResult.h"
+#include "translation/JobTexts.h"
+#include "ui/UiText.h"
+#include "ui/panes/FindDialog.h"
+#include "ui/panes/PaneFont.h"
+#include "ui/panes/PanePrinting.h"
+#include "ui/panes/TextPane.h"
+#include "ui/result/ResultWindowTexts.h"
+
+namespace vorla {
+
+namespace {
+
+// The look of the tab strip and the status bar.
+constexpr int kTabStripMargin = 4;
+constexpr const char* kTabStyle = "QTabBar::tab { width: 140px; height: 20px; padding: 3px 10px; }";
+constexpr int kStatusBarMinimumHeight = 20;
+// The first status part holds the speaker icon.
+constexpr int kFirstStatusPartWidth = 24;
+// A smaller window is not worth remembering.
+constexpr int kSmallestStoredSide = 40;
+// Accounts of the further-language lists keep the main window's status line.
+constexpr int kFirstListAccount = 3;
+constexpr int kSecondListAccount = 4;
+
+// Encoding index 0 (none given) shows as Windows-1252.
+int CodePageOfSource(int encoding) {
+  const int codePage = CodePageOfEncoding(encoding);
+  return codePage == 0 ? kCodePageWindows1252 : codePage;
+}
+
+}  // namespace
+
+CResultWnd::CResultWnd(Setup setup) : setup_(std::move(setup)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  const UiLanguage language = Language();
+  setWindowTitle(UiText(
+      setup_.kind == ResultWindowKind::Clipboard ? kClipboardWindowTitle : kResultWindowTitle,
+      language));
+  setMinimumSize(kResultWindowMinimum);
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  tabs_ = new QTabBar(central);
+  tabs_->setStyleSheet(kTabStyle);
+  tabs_->setExpanding(false);
+  tabs_->addTab(UiText(kSourceTabText, language));
+  tabs_->addTab(UiText(kTranslationTabText, language));
+  tabs_->setCurrentIndex(kTranslationTab);
+  auto* tabRow = new QHBoxLayout();
+  tabRow->setContentsMargins(kTabStripMargin, kTabStripMargin, 0, 0);
+  tabRow->addWidget(tabs_);
+  tabRow->addStretch();
+  layout->addLayout(tabRow);
+  pane_ = new TextPane(central);
+  pane_->setFrameShape(QFrame::StyledPanel);
+  pane_->SetPaneFont(ReadPaneFont(setup_.config->settings()));
+  pane_->setContextMenuPolicy(Qt::CustomContextMenu);
+  layout->addWidget(pane_, 1);
+  setCentralWidget(central);
+
+  auto* speakerPart = new QLabel(this);
+  speakerPart->setFixedWidth(kFirstStatusPartWidth);
+  statusBar()->setMinimumHeight(kStatusBarMinimumHeight);
+  statusBar()->addWidget(speakerPart);
+  statusBar()->addWidget(new QLabel(this), 1);
+
+  BuildMenus();
+  connect(tabs_, &QTabBar::currentChanged, this, &CResultWnd::OnTabChanged);
+  connect(pane_, &QWidget::customContextMenuRequested, this, &CResultWnd::ShowContextMenu);
+  ShowInPane(kTranslatingPleaseWait.In(language));
+  created_ = true;
+}
+
+void CResultWnd::BuildMenus() {
+  const UiLanguage language = Language();
+  auto* find = new QAction(UiText(kFindCommand, language), this);
+  find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  connect(find, &QAction::triggered, this, &CResultWnd::Find);
+  auto* print = new QAction(UiText(kPrintCommand, language), this);
+  print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  connect(print, &QAction::triggered, this, &CResultWnd::Print);
+  // The shortcuts work in clipboard windows too, which have no menu.
+  addAction(find);
+  addAction(print);
+  if (setup_.kind == ResultWindowKind::Clipboard) return;
+  QMenu* file = menuBar()->addMenu(UiText(kFileMenu, language));
+  file->addAction(print);
+  file->addAction(UiText(kCloseCommand, language), this, &QWidget::close);
+}
+
+void CResultWnd::ShowContextMenu(const QPoint& position) {
+  const UiLanguage language = Language();
+  QMenu menu(this);
+  const auto add = [&](const BilingualText& text, QKeySequence keys, auto slot) {
+    QAction* action = menu.addAction(UiText(text, language), pane_, slot);
+    action->setShortcut(keys);
+  };
+  add(kUndoCommand, QKeySequence::Undo, &QTextEdit::undo);
+  menu.addSeparator();
+  add(kCutCommand, QKeySequence::Cut, &QTextEdit::cut);
+  add(kCopyCommand, QKeySequence::Copy, &QTextEdit::copy);
+  add(kPasteCommand, QKeySequence::Paste, &QTextEdit::paste);
+  add(kDeleteCommand, QKeySequence::Delete, [this] { pane_->textCursor().removeSelectedText(); });
+  menu.addSeparator();
+  add(kSelectAllCommand, QKeySequence::SelectAll, &QTextEdit::selectAll);
+  menu.addSeparator();
+  QAction* find = menu.addAction(UiText(kFindCommand, language), this, &CResultWnd::Find);
+  find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  menu.exec(pane_->viewport()->mapToGlobal(position));
+}
+
+void CResultWnd::Find() {
+  FindDialog::OpenForResultWindow(this, setup_.config, *pane_);
+}
+
+void CResultWnd::Print() {
+  PrintPaneWithDialog(*pane_, UiText(kPrintTranslationTitle, Language()), this);
+}
+
+void CResultWnd::ShowInPane(std::string_view text) {
+  pane_->SetText(text, kCodePageUtf8);
+}
+
+void CResultWnd::ShowResult(TranslationDelivery delivery) {
+  result_ = std::move(delivery);
+  if (setup_.clipboard) PutResultOnClipboard(*setup_.clipboard, *result_);
+  ShowTranslation();
+  // The result always opens on the translation.
+  {
+    const QSignalBlocker quiet(tabs_);
+    tabs_->setCurrentIndex(kTranslationTab);
+  }
+  shownTab_ = kTranslationTab;
+  update();
+  if (setup_.kind == ResultWindowKind::Clipboard) {
+    show();
+    raise();
+    activateWindow();
+  }
+}
+
+void CResultWnd::OnTabChanged(int index) {
+  if (index == shownTab_) return;
+  shownTab_ = index;
+  if (index == kSourceTab) {
+    ShowSourceText();
+  } else {
+    ShowTranslation();
+  }
+}
+
+void CResultWnd::ShowSourceText() {
+  const WindowsTranslationInstance& job = *setup_.job;
+  const TranslationJob& request = setup_.job->Job();
+  if (request.srcformat == kFormatPdf) return ShowInPane(kPdfSourceNotShown.In(Language()));
+  if (request.srcformat == kFormatDoc) return ShowInPane(kWordSourceNotShown.In(Language()));
+  const std::string_view source = job.SourceCopy() ? *job.SourceCopy() : request.Source();
+  const int codePage = CodePageOfSource(request.enc);
+  if (job.Flags().rtfResult && source.starts_with('{')) {
+    pane_->StreamInRtf(source, codePage);
+  } else {
+    pane_->SetText(source, codePage);
+  }
+}
+
+void CResultWnd::ShowTranslation() {
+  if (!result_) {
+    const bool sending =
+        setup_.job->Stage() == JobStage::Sending && setup_.state && setup_.state->HasValidLogin();
+    return ShowInPane(sending ? kTranslatingPleaseWait.In(Language()) : std::string_view());
+  }
+  const TranslationDelivery& result = *result_;
+  if (result.dictionaryLookup && pane_->ShowDictionaryEntry(result.result, Language())) return;
+  if (result.rtf && result.result.starts_with('{')) {
+    pane_->StreamInRtf(result.result, result.codePage);
+  } else {
+    pane_->SetText(result.result, result.codePage);
+  }
+}
+
+void CResultWnd::closeEvent(QCloseEvent* event) {
+  // A translation still running ends with 10 and shows nothing more.
+  setup_.job->Cancel();
+  if (setup_.closed) setup_.closed(pos());
+  const int accountType = setup_.state ? setup_.state->GetAccountType() : 0;
+  if (accountType != kFirstListAccount && accountType != kSecondListAccount &&
+      setup_.clearMainStatus) {
+    setup_.clearMainStatus();
+  }
+  event->accept();
+}
+
+void CResultWnd::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!created_ || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) return;
+  if (width() > kSmallestStoredSide && height() > kSmallestStoredSide) {
+    StoreResultWindowSize(setup_.config->settings(), setup_.kind, size());
+  }
+}
+
+}  // namespace vorla

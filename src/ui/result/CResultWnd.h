@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPoint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "common/RefPtr.h"
+#include "config/Config.h"
+#include "translation/Clipboard.h"
+#include "translation/DeliverySink.h"
+#include "translation/TranslatorState.h"
+#include "translation/WindowsTranslationInstance.h"
+#include "ui/result/ResultWindowGeometry.h"
+
+class QTabBar;
+
+namespace vorla {
+
+class TextPane;
+
+// The separate window that shows the result of one job: a clipboard translation ("Clipboard
+// Translation", no menu), or a translation of "Translate and open result in new window" or
+// "UsrPref1" ("Translation Result", with the File menu). Its tabs show the job's source text
+// and its translation; closing it early cancels the job, which then ends with 10 and shows
+// nothing more. Lives on the window thread and deletes itself when closed.
+class CResultWnd : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  enum Tab { kSourceTab = 0, kTranslationTab = 1 };
+
+  struct Setup {
+    RefPtr<Config> config;
+    // The translator's state, which outlives every window: the login and the account type.
+    const TranslatorState* state = nullptr;
+    RefPtr<WindowsTranslationInstance> job;
+    ResultWindowKind kind = ResultWindowKind::Result;
+    // Where a clipboard result goes back to.
+    std::shared_ptr<Clipboard> clipboard;
+    // Called when the window closes, with its top-left corner.
+    std::function<void(QPoint corner)> closed;
+    // Empties the main window's status line.
+    std::function<void()> clearMainStatus;
+  };
+
+  explicit CResultWnd(Setup setup);
+
+  TextPane& Pane() const { return *pane_; }
+  const RefPtr<WindowsTranslationInstance>& Job() const { return setup_.job; }
+  QTabBar& Tabs() const { return *tabs_; }
+  ResultWindowKind Kind() const { return setup_.kind; }
+
+  // ---- What the job reports, on the window thread.
+  // The job's status texts and failure message replace the pane's text.
+  void ShowInPane(std::string_view text);
+  // The result: shown on the "Translation" tab and, for a clipboard translation that asks
+  // for it, put on the clipboard; a clipboard window then comes to the front.
+  void ShowResult(TranslationDelivery delivery);
+
+  // "Find..." (Ctrl+F) and "Print..." (Ctrl+P) on the pane.
+  void Find();
+  void Print();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void ShowContextMenu(const QPoint& position);
+  void OnTabChanged(int index);
+  void ShowSourceText();
+  void ShowTranslation();
+  UiLanguage Language() const { return setup_.config->GetUiLanguage(); }
+
+  Setup setup_;
+  TextPane* pane_;
+  QTabBar* tabs_;
+  int shownTab_ = kTranslationTab;
+  std::optional<TranslationDelivery> result_;
+  bool created_ = false;
+};
+
+}  // namespace vorla

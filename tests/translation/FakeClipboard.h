@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "translation/Clipboard.h"
+
+namespace vorla::test {
+
+// A clipboard in memory; setting one kind of contents drops the other, as copying does.
+class FakeClipboard final : public Clipboard {
+ public:
+  std::optional<std::string> GetRtf() override { return rtf; }
+  std::optional<std::string> GetText() override { return text; }
+  void SetRtf(std::string_view value) override {
+    rtf = std::string(value);
+    text.reset();
+  }
+  void SetText(std::string_view value) override {
+    text = std::string(value);
+    rtf.reset();
+  }
+
+  std::optional<std::string> rtf;
+  std::optional<std::string> text;
+};
+
+}  // namespace vorla::test

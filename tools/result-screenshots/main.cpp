@@ -1,0 +1,96 @@
+// vorla-result-screenshots FOLDER: translates a copied text with the simulator, started in
+// this process, and renders the clipboard result window for "defuilan" 0 and 1 into
+// FOLDER/result-window-en.png and FOLDER/result-window-fi.png, without a display.
+#include <QApplication>
+#include <QClipboard>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "AccountCommands.h"
+#include "ServiceSimulator.h"
+#include "SimAccounts.h"
+#include "TranslationCommands.h"
+#include "config/MemorySettingsStore.h"
+#include "platform/CurlGlobal.h"
+#include "platform/CurlHttpConnFactory.h"
+#include "platform/QtStandardFolders.h"
+#include "service/ServiceProcessState.h"
+#include "translation/ClipboardTranslation.h"
+#include "ui/clipboard/QtClipboard.h"
+#include "ui/result/DesktopResultWindows.h"
+
+namespace {
+
+constexpr const char* kCopiedText =
+    "Good morning. The weather is nice today.\nWe translate this text into Finnish.";
+
+// Logs in as the simulator's demo user.
+class DemoLogin final : public vorla::LoginPrompt {
+ public:
+  bool Ask(vorla::LoginDialogParameters& parameters) override {
+    parameters.userName = "demo";
+    parameters.password = "demo";
+    return true;
+  }
+};
+
+// Translates the clipboard into a result window and saves its picture.
+bool SaveResultWindowPng(const std::string& serviceUrl, const QTemporaryDir& home,
+                         const char* defuilan, const QString& path) {
+  auto store = std::make_shared<vorla::MemorySettingsStore>();
+  store->WriteValue("defuilan", defuilan);
+  vorla::Environment environment;
+  environment.home = home.path().toStdString();
+  environment.serviceUrl = serviceUrl;
+  auto config =
+      vorla::MakeRef<vorla::Config>(std::move(store), vorla::QtStandardFolders(), environment);
+  auto translator = vorla::MakeRef<vorla::CWindowsTranslator>(config, 1);
+  auto connections = std::make_shared<vorla::CurlHttpConnFactory>(config);
+  translator->State().SetLoginHooks(
+      {connections, std::make_shared<DemoLogin>(), nullptr, translator.get(), nullptr});
+  auto clipboard = std::make_shared<vorla::QtClipboard>();
+  auto windows =
+      std::make_shared<vorla::DesktopResultWindows>(config, translator->State(), clipboard);
+  vorla::CWindowsTranslator::Hooks hooks;
+  hooks.connections = connections;
+  hooks.resultWindows = windows;
+  translator->SetHooks(hooks);
+
+  QGuiApplication::clipboard()->setText(kCopiedText);
+  vorla::ClipboardTranslation translation(translator, clipboard);
+  const auto job = translation.TranslateClipboard(true);
+  const bool translated = job && job->WaitForResult() == 0;
+  // The result was queued to the window before the job ended.
+  QCoreApplication::processEvents();
+  vorla::CResultWnd* window = windows->LastWindow();
+  const bool saved = translated && window && window->grab().save(path, "PNG");
+  if (window) window->close();
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: vorla-result-screenshots FOLDER\n");
+    return 2;
+  }
+  const vorla::CurlGlobal curl;
+  const vorla::ServiceProcessState service;
+  vorla::sim::ServiceSimulator simulator({});
+  vorla::sim::RegisterAccountCommands(simulator);
+  vorla::sim::RegisterTranslationCommands(simulator);
+  simulator.context().accounts.Add(vorla::sim::DemoAccount());
+  const QTemporaryDir home;
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+  for (const auto& [defuilan, suffix] : {std::pair{"0", "en"}, std::pair{"1", "fi"}}) {
+    const QString path = folder + "/result-window-" + suffix + ".png";
+    if (!home.isValid() || !SaveResultWindowPng(simulator.url(), home, defuilan, path)) {
+      std::fprintf(stderr, "vorla-result-screenshots: cannot render %s\n", qPrintable(path));
+      return 1;
+    }
+  }
+  return 0;
+}
