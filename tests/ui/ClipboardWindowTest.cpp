@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTabBar>
+#include <QTest>
 #include <QTimer>
 
 #include "ResultWindowFixture.h"
@@ -120,8 +121,9 @@ TEST_F(ClipboardWindowTest, ClosingDuringTheTranslationEndsItWith10AndShowsNothi
   const auto job = translation_->TranslateClipboard(true);
   ASSERT_TRUE(job);
   AwaitRequest("tr");
-  QCoreApplication::processEvents();
-  EXPECT_EQ(Window().Pane().toPlainText(), "Translating...");
+  // The request is out; the window hears of it through its queue.
+  EXPECT_TRUE(
+      QTest::qWaitFor([this] { return Window().Pane().toPlainText() == "Translating..."; }, 20000));
   Window().close();
   EXPECT_EQ(Finish(job), kResultInterrupted);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
