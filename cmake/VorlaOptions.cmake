@@ -8,6 +8,10 @@ target_compile_definitions(vorla_options INTERFACE
   VORLA_VERSION_BUILD=${PROJECT_VERSION_PATCH}
   VORLA_VERSION_REVISION=${PROJECT_VERSION_TWEAK})
 
+# Paths inside the checkout are written relative to it (line tables, __FILE__), so that with
+# ccache's base directory set to the checkout a fresh clone in another folder hits the cache.
+target_compile_options(vorla_options INTERFACE -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
+
 if(VORLA_SANITIZE)
   set(_vorla_san -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_compile_options(vorla_options INTERFACE ${_vorla_san})
