@@ -18,6 +18,12 @@ if(VORLA_SANITIZE)
   target_link_options(vorla_options INTERFACE ${_vorla_san})
 endif()
 
+if(VORLA_TSAN)
+  set(_vorla_tsan -fsanitize=thread -fno-omit-frame-pointer)
+  target_compile_options(vorla_options INTERFACE ${_vorla_tsan})
+  target_link_options(vorla_options INTERFACE ${_vorla_tsan})
+endif()
+
 if(VORLA_FUZZ)
   target_compile_options(vorla_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
   target_link_options(vorla_options INTERFACE -fsanitize=address,undefined)
