@@ -230,6 +230,17 @@ TEST_F(AccountCommandsTest, RefusesBreachesOfTheProtocolWithTheReason) {
   }
 }
 
+TEST_F(AccountCommandsTest, ALyingLengthReplacesTheAnnouncedOneOnly) {
+  Faults faults;
+  faults.lyingLength = 4096;
+  simulator_.SetFaults("getaccountinfo", faults);
+  EXPECT_EQ(Post(simulator_, "cmd=getaccountinfo&p=2&pid=4").second, Int32s({15, 4096}));
+  // A refusal announces no length.
+  EXPECT_EQ(Post(simulator_, "cmd=getaccountinfo&p=2"),
+            std::make_pair(400, std::string("malformed getaccountinfo request: field 'pid' "
+                                            "missing")));
+}
+
 TEST_F(AccountCommandsTest, WithoutASessionAccountCommandsAnswerFifteenAndListsMinusTwelve) {
   struct Case {
     const char* body;
