@@ -38,12 +38,9 @@ int main(int argc, char** argv) {
                  "trtimeout=, filetimeout=, first=, last=, company= as needed");
   app.add_option("--min-version", minimumVersion,
                  "Oldest client version a login with a version check accepts (3.1.2)");
-  app.add_option(
-      "--faults", faultsFile,
-      "INI file of misbehaviour per command ([tr], [chkrauth], ...): drop_before_headers, "
-      "drop_after, stall_before, stall_at, stall_for, trickle_bytes, trickle_every, "
-      "http_500, lying_length, corrupt_zlib, no_set_cookie, expire_session, times, "
-      "statuses, shortfall");
+  app.add_option("--faults", faultsFile,
+                 "INI file of fault knobs, a section per command ([tr], [chkrauth], ...); "
+                 "the README shows them");
   CLI11_PARSE(app, argc, argv);
 
   // Blocked before the server's threads start, so that only sigwait below receives them.
