@@ -22,7 +22,8 @@ constexpr std::string_view kErrorPage =
 // The faults that change the handler's answer in place.
 void Misstate(const Faults& faults, SimAnswer& answer) {
   std::string& body = answer.body;
-  if (faults.lyingLength && answer.lengthAt && *answer.lengthAt + 4 <= body.size()) {
+  if (faults.lyingLength && answer.lengthAt &&
+      *answer.lengthAt + sizeof(std::int32_t) <= body.size()) {
     std::string length;
     AppendInt32(length, static_cast<std::int32_t>(*faults.lyingLength));
     body.replace(*answer.lengthAt, length.size(), length);
