@@ -99,6 +99,11 @@ class Acceptor {
   }
 
   EntryAcceptance Run() {
+    // The dialogs offer only the kind's rule types; a rule of another type could never be
+    // read back, so it is neither made nor given to an existing rule.
+    if (IsRuleDialog() && !IsRuleTypeOf(vocabulary_.header.vocsubtype, form_.ruleType)) {
+      return std::move(result_);
+    }
     if (CheckSource() && CheckSourceWord() && CheckTranslation() && CheckContextFields() &&
         Store()) {
       ReportAfterSave();

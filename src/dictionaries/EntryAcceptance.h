@@ -33,7 +33,8 @@ EntryDialog DialogFor(DictionaryKind kind);
 
 // Runs the checks of the entry dialog and, when none blocks, creates the entry (existing
 // index -1) or updates the entry at the index, then gives the notes that follow a save. A
-// blocking message leaves the dictionary untouched.
+// blocking message leaves the dictionary untouched, and so does a rule type that is not of
+// the dictionary's kind (no message: the dialogs offer none such).
 EntryAcceptance AcceptEntry(Vocabulary& vocabulary, const EntryForm& form, int existingIndex);
 
 }  // namespace vorla

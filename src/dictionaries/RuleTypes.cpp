@@ -41,6 +41,19 @@ bool IsDisambRuleType(int code) {
   return code >= rule_type::kNounLeftNoun && code <= rule_type::kVerbLeftNoun;
 }
 
+bool IsRuleTypeOf(DictionaryKind kind, int code) {
+  switch (kind) {
+    case DictionaryKind::ContextRules:
+      return IsContextRuleType(code);
+    case DictionaryKind::Disambiguation:
+      return IsDisambRuleType(code);
+    case DictionaryKind::Normal:
+    case DictionaryKind::Phrases:
+      break;
+  }
+  return false;
+}
+
 BilingualText RuleTypeExchangeName(int code) {
   for (const RuleTypeName& row : kRuleTypeNames) {
     if (row.code == code) return row.name;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/Bilingual.h"
+#include "dictionaries/DictionaryKind.h"
 
 namespace vorla {
 
@@ -32,6 +33,8 @@ inline constexpr int kVerbLeftNoun = 175;
 bool IsContextRuleType(int code);
 // Whether a disambiguation record may carry the type (167 to 175).
 bool IsDisambRuleType(int code);
+// Whether a rule of the dictionary kind may carry the type; false for the kinds without rules.
+bool IsRuleTypeOf(DictionaryKind kind, int code);
 
 // The exchange name of a rule type (XML ruletype, CSV "[Type]"); empty texts for a code
 // without one (155 included).

@@ -4,6 +4,7 @@
 #include <numeric>
 #include <set>
 
+#include "dictionaries/RuleTypes.h"
 #include "dictionaries/UserDisambRuleEntry.h"
 #include "dictionaries/UserLexicalRuleEntry.h"
 #include "dictionaries/VocabularyCompEntry.h"
@@ -46,8 +47,12 @@ void Vocabulary::DeleteAll() {
 std::unique_ptr<VocabularyEntry> Vocabulary::MakeEntry(std::string_view text, int wordClass,
                                                        int ruleType) const {
   if (wordClass < 0 || wordClass >= word_class::kCount) return nullptr;
+  const DictionaryKind kind = header.vocsubtype;
+  const bool rule = kind == DictionaryKind::ContextRules || kind == DictionaryKind::Disambiguation;
+  // A rule of a type its record cannot carry would make the whole dictionary unreadable.
+  if (rule && !IsRuleTypeOf(kind, ruleType)) return nullptr;
   std::unique_ptr<VocabularyEntry> entry;
-  switch (header.vocsubtype) {
+  switch (kind) {
     case DictionaryKind::Phrases:
       return std::make_unique<VocabularyPhraseEntry>();
     case DictionaryKind::ContextRules:

@@ -65,8 +65,9 @@ class Vocabulary {
 
   // Makes the entry of the dictionary's kind for the text and inserts it in order. Refused:
   // a source the entry cannot take, a word class outside the engine's table (or 0 for a
-  // one-word term, whose raw byte would end the one-word section), and a duplicate unless
-  // replace is given, which then takes the duplicate's place.
+  // one-word term, whose raw byte would end the one-word section), a rule type the kind's
+  // records cannot carry (IsRuleTypeOf), and a duplicate unless replace is given, which then
+  // takes the duplicate's place.
   CreatedEntry CreateEntry(std::string_view text, int wordClass, int ruleType, bool replace);
   // A new entry named text, text1, ... text999, whichever is free first (Normal: a one-word
   // noun; Phrases: a phrase). Rule dictionaries allow equal sources and do not use it.

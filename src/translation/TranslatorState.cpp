@@ -238,7 +238,8 @@ bool TranslatorState::IsLoggedIn() const {
 
 bool TranslatorState::HasValidLogin() const {
   std::lock_guard lock(mutex_);
-  return loggedIn_ && NowSeconds() - loginTime_ <= loginValidity_;
+  if (!loggedIn_ || loginValidity_ == 0) return false;
+  return loginValidity_ < 0 || NowSeconds() - loginTime_ <= loginValidity_;
 }
 
 void TranslatorState::SetLoggedIn(bool loggedIn) {

@@ -88,7 +88,8 @@ class TranslatorState : public LanguageView, public LoginSession {
   void SetPasswordDigest(std::string_view digest, std::optional<int> typedLength);
 
   bool IsLoggedIn() const;
-  // Logged in, and the login is not older than the login validity.
+  // Logged in, and the login is not older than the login validity: a validity of 0 is never
+  // valid, a negative one never expires.
   bool HasValidLogin() const;
   void SetLoggedIn(bool loggedIn);
   // Records now as the time of the last login request.

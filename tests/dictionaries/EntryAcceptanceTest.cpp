@@ -288,6 +288,31 @@ TEST(AcceptEntry, StoresNormalisedTexts) {
   EXPECT_EQ(disamb->At(run.position).target, "");
 }
 
+TEST(AcceptEntry, RuleTypesOfAnotherKindAreNeitherMadeNorGiven) {
+  struct TypeCase {
+    DictionaryKind kind;
+    int good;
+    int bad;
+  };
+  const TypeCase cases[] = {
+      {DictionaryKind::ContextRules, rule_type::kNounAdjAttr, rule_type::kNone},
+      {DictionaryKind::ContextRules, rule_type::kNounAdjAttr, 156},
+      {DictionaryKind::ContextRules, rule_type::kNounAdjAttr, rule_type::kNounLeftNoun},
+      {DictionaryKind::Disambiguation, rule_type::kNounLeftNoun, rule_type::kNone},
+      {DictionaryKind::Disambiguation, rule_type::kNounLeftNoun, rule_type::kVerbObject},
+  };
+  for (const TypeCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(c.kind) << " type " << c.bad);
+    auto rules = MakeDictionary(c.kind);
+    EXPECT_FALSE(AcceptEntry(*rules, Rule("bank", c.bad, "river"), -1).Accepted());
+    EXPECT_EQ(rules->count(), 0);
+    const EntryAcceptance made = AcceptEntry(*rules, Rule("bank", c.good, "river"), -1);
+    ASSERT_TRUE(made.Accepted());
+    EXPECT_FALSE(AcceptEntry(*rules, Rule("bank", c.bad, "river"), made.position).Accepted());
+    EXPECT_EQ(rules->At(made.position).ruletype, c.good);
+  }
+}
+
 TEST(AcceptEntry, DuplicatesAndUpdates) {
   auto terms = MakeDictionary(DictionaryKind::Normal);
   ASSERT_TRUE(AcceptEntry(*terms, Word("bank", "pankki"), -1).Accepted());

@@ -5,6 +5,7 @@
 #include "SampleDictionaries.h"
 #include "dictionaries/RuleTypes.h"
 #include "dictionaries/VocabularyCompEntry.h"
+#include "dictionaries/VocabularyReader.h"
 
 namespace vorla {
 namespace {
@@ -82,12 +83,14 @@ TEST(Vocabulary, DuplicatesByKind) {
   ASSERT_TRUE(phrases->CreateEntry("thank you", 0, 0, false));
   EXPECT_FALSE(phrases->CreateEntry("thank you", 0, 0, false));
 
-  for (const DictionaryKind kind : {DictionaryKind::ContextRules, DictionaryKind::Disambiguation}) {
+  for (const auto& [kind, type] :
+       {std::pair(DictionaryKind::ContextRules, rule_type::kContextWord),
+        std::pair(DictionaryKind::Disambiguation, rule_type::kNounLeftNoun)}) {
     auto rules = MakeDictionary(kind);
-    EXPECT_TRUE(rules->CreateEntry("bank", word_class::kNoun, rule_type::kContextWord, false));
-    EXPECT_TRUE(rules->CreateEntry("bank", word_class::kNoun, rule_type::kContextWord, false));
-    EXPECT_EQ(rules->count(), 2);
-    EXPECT_EQ(rules->At(0).ruletype, rule_type::kContextWord);
+    EXPECT_TRUE(rules->CreateEntry("bank", word_class::kNoun, type, false));
+    EXPECT_TRUE(rules->CreateEntry("bank", word_class::kNoun, type, false));
+    ASSERT_EQ(rules->count(), 2);
+    EXPECT_EQ(rules->At(0).ruletype, type);
   }
 }
 
@@ -130,6 +133,40 @@ TEST(Vocabulary, CreateEntryRefusals) {
   EXPECT_FALSE(vocabulary->CreateEntry(std::string(200, 'a'), word_class::kNoun, 0, false));
   EXPECT_EQ(vocabulary->count(), 1);
   ExpectViewsConsistent(*vocabulary);
+}
+
+TEST(Vocabulary, RulesTakeOnlyTheTypesTheirRecordsCarry) {
+  struct Case {
+    DictionaryKind kind;
+    int ruleType;
+    bool made;
+  };
+  const Case cases[] = {
+      {DictionaryKind::ContextRules, rule_type::kNone, false},
+      {DictionaryKind::ContextRules, rule_type::kVerbObject, true},
+      {DictionaryKind::ContextRules, rule_type::kUnnamed155, true},
+      {DictionaryKind::ContextRules, 156, false},
+      {DictionaryKind::ContextRules, rule_type::kNounMatAttr, true},
+      {DictionaryKind::ContextRules, 158, false},
+      {DictionaryKind::ContextRules, rule_type::kNounLeftNoun, false},
+      {DictionaryKind::Disambiguation, rule_type::kNone, false},
+      {DictionaryKind::Disambiguation, 166, false},
+      {DictionaryKind::Disambiguation, rule_type::kNounLeftNoun, true},
+      {DictionaryKind::Disambiguation, rule_type::kVerbLeftNoun, true},
+      {DictionaryKind::Disambiguation, 176, false},
+      {DictionaryKind::Disambiguation, rule_type::kContextWord, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(c.kind) << " type " << c.ruleType);
+    auto vocabulary = MakeDictionary(c.kind);
+    EXPECT_EQ(
+        static_cast<bool>(vocabulary->CreateEntry("bank", word_class::kNoun, c.ruleType, false)),
+        c.made);
+    // Whatever was made can be loaded again.
+    Vocabulary read;
+    ASSERT_TRUE(ReadVocabulary(read, test::StreamOf(*vocabulary), test::kMaxSize));
+    EXPECT_EQ(read.count(), c.made ? 1 : 0);
+  }
 }
 
 TEST(Vocabulary, RemoveAtKeepsTheViews) {

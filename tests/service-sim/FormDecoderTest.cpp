@@ -32,6 +32,8 @@ TEST(FormDecoder, RejectsMalformedBodiesSayingWhy) {
       {"cmd=a=b", "unescaped '=' in field 'cmd'"},
       {"cmd=a?b", "unescaped '?' in field 'cmd'"},
       {"cmd=a\0b"s, "unescaped zero byte in field 'cmd'"},
+      {"cmd=tr&srctxt=a b", "unescaped blank in field 'srctxt'"},
+      {"cmd=tr&a b=1", "unescaped blank in field 'a b'"},
       {"cmd=%e", "incomplete escape in field 'cmd'"},
       {"cmd=%", "incomplete escape in field 'cmd'"},
       {"cmd=%E4", "escape not made of two lower-case hexadecimal digits in field 'cmd'"},

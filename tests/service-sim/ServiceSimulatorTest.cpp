@@ -159,30 +159,86 @@ class AccountCommandsTest : public testing::Test {
   ServiceSimulator simulator_{{}};
 };
 
+// A `chkrauth` body as the client writes it.
+std::string LoginBody(const std::string& user, const std::string& digest,
+                      const std::string& version = "3.1.2", const std::string& tail = {}) {
+  return "cmd=chkrauth&p=12&type=1&pid=4&ver=" + version +
+         "&uil=1&plt=0&osmav=0&osmiv=0&ost=0&dspm=0&login=" + user + "&pwd=" + digest + tail;
+}
+
 TEST_F(AccountCommandsTest, LoginStatuses) {
   const std::string secret = PasswordDigest("secret");
   const std::string block(16, '\0');
   struct Case {
-    std::string fields;
+    std::string user;
     std::string answer;
   };
   const Case cases[] = {
-      {"login=nobody&pwd=" + secret, Int32s({2}) + block},
-      {"login=demo&pwd=" + secret, Int32s({3}) + block},
-      {"login=demo", Int32s({3}) + block},
-      {"login=refused5&pwd=" + secret, Int32s({5}) + block},
-      {"login=refused8&pwd=" + secret, Int32s({8})},
-      {"login=refused12&pwd=" + secret, Int32s({12}) + block},
+      {"nobody", Int32s({2}) + block},     {"demo", Int32s({3}) + block},
+      {"refused5", Int32s({5}) + block},   {"refused8", Int32s({8})},
+      {"refused12", Int32s({12}) + block},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Post(simulator_, "cmd=chkrauth&p=12&ver=3.1.2&" + c.fields).second, c.answer)
-        << c.fields;
+    EXPECT_EQ(Post(simulator_, LoginBody(c.user, secret)).second, c.answer) << c.user;
   }
   simulator_.context().minimumVersion = "3.1.3";
-  const std::string demo = "cmd=chkrauth&login=demo&pwd=" + PasswordDigest("demo");
-  EXPECT_EQ(Post(simulator_, demo + "&ver=3.1.2&vchkt=1").second, Int32s({15}) + block);
-  EXPECT_EQ(Post(simulator_, demo + "&ver=3.1.3&vchkt=1").second.substr(0, 4), Int32s({0}));
-  EXPECT_EQ(Post(simulator_, demo + "&ver=3.1.2").second.size(), 4u + 76u);
+  const std::string demo = PasswordDigest("demo");
+  EXPECT_EQ(Post(simulator_, LoginBody("demo", demo, "3.1.2", "&vchkt=1")).second,
+            Int32s({15}) + block);
+  EXPECT_EQ(Post(simulator_, LoginBody("demo", demo, "3.1.3", "&vchkt=1")).second.substr(0, 4),
+            Int32s({0}));
+  EXPECT_EQ(Post(simulator_, LoginBody("demo", demo)).second.size(), 4u + 76u);
+}
+
+TEST_F(AccountCommandsTest, RefusesBreachesOfTheProtocolWithTheReason) {
+  const std::string demo = PasswordDigest("demo");
+  const std::string withoutPassword =
+      "cmd=chkrauth&p=12&type=1&pid=4&ver=3.1.2&uil=1&plt=0&osmav=0&osmiv=0&ost=0&dspm=0"
+      "&login=demo";
+  struct Case {
+    std::string body;
+    std::string answer;
+  };
+  const Case cases[] = {
+      {withoutPassword, "malformed chkrauth request: field 'pwd' missing"},
+      {withoutPassword + "&vchkt=1&pwd=" + demo,
+       "malformed chkrauth request: field 'pwd' repeated or out of order"},
+      {"cmd=chkrauth&p=11&type=1&pid=4&ver=3.1.2&uil=1&plt=0&osmav=0&osmiv=0&ost=0&dspm=0"
+       "&login=demo&pwd=" +
+           demo,
+       "malformed chkrauth request: p is not 12"},
+      {"cmd=chkrauth&p=12&type=1&pid=4&ver=3.1.2&uil=1&plt=0&osmav=0&osmiv=0&ost=0&login=demo"
+       "&pwd=" +
+           demo,
+       "malformed chkrauth request: field 'dspm' missing"},
+      {LoginBody("demo", demo, "3.1.2", "&vchkt=2"),
+       "malformed chkrauth request: vchkt is sent only as 1"},
+      {LoginBody("de mo", demo), "malformed form body: unescaped blank in field 'login'"},
+      {"cmd=getaccountinfo&p=2", "malformed getaccountinfo request: field 'pid' missing"},
+      {"cmd=getaccountinfo&p=3&pid=4", "malformed getaccountinfo request: p is not 2"},
+      {"cmd=updateaccountinfo&p=2&pid=4",
+       "malformed updateaccountinfo request: field 'passwd' missing"},
+      {"cmd=updateaccountinfo&p=2&pid=4&passwd=new pass",
+       "malformed form body: unescaped blank in field 'passwd'"},
+      {"cmd=getlexinfo&p=7&lanpairs=3&voctype=2&nvoctype=3&pid=4",
+       "malformed getlexinfo request: field 'uid' missing"},
+      {"cmd=getlexinfo&p=7&lanpairs=3&voctype=2&nvoctype=3&pid=4&uid=1&x=1",
+       "malformed getlexinfo request: unknown field 'x'"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Post(simulator_, c.body), std::make_pair(400, c.answer)) << c.body;
+  }
+}
+
+TEST_F(AccountCommandsTest, ALyingLengthReplacesTheAnnouncedOneOnly) {
+  Faults faults;
+  faults.lyingLength = 4096;
+  simulator_.SetFaults("getaccountinfo", faults);
+  EXPECT_EQ(Post(simulator_, "cmd=getaccountinfo&p=2&pid=4").second, Int32s({15, 4096}));
+  // A refusal announces no length.
+  EXPECT_EQ(Post(simulator_, "cmd=getaccountinfo&p=2"),
+            std::make_pair(400, std::string("malformed getaccountinfo request: field 'pid' "
+                                            "missing")));
 }
 
 TEST_F(AccountCommandsTest, WithoutASessionAccountCommandsAnswerFifteenAndListsMinusTwelve) {

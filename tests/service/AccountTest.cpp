@@ -37,9 +37,9 @@ TEST(Account, LogsInSilentlyAndReadsTheAccount) {
             (std::vector<std::string>{"Kirjaudutaan sisään... odota hetki",
                                       "Ladataan käyttäjätilin tietoja... odota hetki", ""}));
 
-  // A login older than its validity counts as none. Once the window has closed, the worker
-  // leaves its status line alone.
-  f.state_->SetLoginValidity(-1);
+  // A login older than its validity counts as none (a validity of 0 is never valid). Once
+  // the window has closed, the worker leaves its status line alone.
+  f.state_->SetLoginValidity(0);
   account->Close();
   ASSERT_EQ(account->LoadAccount().result, 0);
   EXPECT_EQ(f.Requests("chkrauth").size(), 2u);

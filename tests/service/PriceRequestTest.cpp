@@ -10,7 +10,8 @@ namespace {
 class PriceRequestTest : public test::TranslationFixture, public testing::Test {};
 
 TEST_F(PriceRequestTest, BodyAndAnswer) {
-  TranslationJob job = TextJob("a b&c");
+  // EncodeFormBinary escapes "." and the line break, which the translation's encoder keeps.
+  TranslationJob job = TextJob("a b&c.\nd");
   job.trflags |= kTrActiveSentence;
   job.actsent = 2;
   PriceRecord record;
@@ -19,7 +20,7 @@ TEST_F(PriceRequestTest, BodyAndAnswer) {
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].body,
             "cmd=gettrprice&type=0&srcformat=1&pid=4&formating=0&trflags=33554434&actsent=2"
-            "&srctxt=a+b%26c");
+            "&srctxt=a+b%26c%2e%0ad");
   EXPECT_EQ(job.srcwords, 12);
   EXPECT_EQ(record.words, 12);
   EXPECT_EQ(record.price, 12'500);

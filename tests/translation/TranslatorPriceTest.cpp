@@ -40,8 +40,14 @@ TEST_F(TranslatorPriceTest, ConfirmedTranslationLowersTheQuota) {
   EXPECT_EQ(info.balance, 100'000);
   EXPECT_TRUE(info.balanceSuffices);
   EXPECT_TRUE(confirmation_->asked[0].second);
-  EXPECT_EQ(Requests("tr").size(), 1u);
+  ASSERT_EQ(Requests("tr").size(), 1u);
   EXPECT_EQ(translator_->State().GetQuotaLeft(), 87'500);
+  // One source, escaped strictly for the price query and not for the translation.
+  const sim::SimRequest priceQuery = Requests("gettrprice").at(0);
+  const sim::SimRequest translation = Requests("tr").at(0);
+  EXPECT_EQ(*priceQuery.Field("srctxt"), *translation.Field("srctxt"));
+  EXPECT_NE(priceQuery.body.find("to+translate%2e"), std::string::npos) << priceQuery.body;
+  EXPECT_NE(translation.body.find("to+translate."), std::string::npos) << translation.body;
   EXPECT_TRUE(Shown("status: Checking translation info... [hide]"));
 }
 

@@ -165,15 +165,33 @@ TEST(TranslatorState, LogoutForgetsTheDigestAndTheAccount) {
   EXPECT_EQ(f.Stored("UsrInf1"), "demo");
 }
 
-TEST(TranslatorState, LoginValidityAndPriceExemption) {
-  StateFixture f;
-  f.state->SetLoggedIn(true);
-  f.state->StampLoginTime();
-  EXPECT_TRUE(f.state->HasValidLogin());
-  f.state->SetLoginValidity(-1);
-  EXPECT_TRUE(f.state->IsLoggedIn());
-  EXPECT_FALSE(f.state->HasValidLogin());
+TEST(TranslatorState, LoginValidity) {
+  struct Case {
+    int validity;
+    bool justLoggedIn;  // else the login time was never stamped: decades ago
+    bool valid;
+  };
+  const Case cases[] = {
+      {TranslatorState::kDefaultLoginValidity, true, true},
+      {TranslatorState::kDefaultLoginValidity, false, false},
+      {0, true, false},  // never valid
+      {-1, true, true},  // never expires
+      {-1, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.validity << (c.justLoggedIn ? " now" : " long ago"));
+    StateFixture f;
+    f.state->SetLoginValidity(c.validity);
+    f.state->SetLoggedIn(true);
+    if (c.justLoggedIn) f.state->StampLoginTime();
+    EXPECT_EQ(f.state->HasValidLogin(), c.valid);
+    f.state->SetLoggedIn(false);
+    EXPECT_FALSE(f.state->HasValidLogin());
+  }
+}
 
+TEST(TranslatorState, PriceExemption) {
+  StateFixture f;
   EXPECT_FALSE(f.state->IsPriceExempt());
   f.state->SetLoginValues(77, {1, 0});
   EXPECT_TRUE(f.state->IsPriceExempt());

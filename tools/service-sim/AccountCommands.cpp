@@ -2,6 +2,11 @@
 // and the password change.
 #include "AccountCommands.h"
 
+#include <array>
+#include <optional>
+#include <span>
+
+#include "FieldReader.h"
 #include "ServiceSimulator.h"
 
 namespace vorla::sim {
@@ -16,19 +21,50 @@ constexpr std::int32_t kPasswordNotAccepted = 5;
 constexpr std::size_t kShortestPassword = 6;
 constexpr int kUnusedNumbers = 6;
 
+constexpr std::array<std::string_view, 7> kLexiconInfoFields = {
+    "cmd", "p", "lanpairs", "voctype", "nvoctype", "pid", "uid"};
+constexpr std::array<std::string_view, 3> kAccountInfoFields = {"cmd", "p", "pid"};
+constexpr std::array<std::string_view, 4> kUpdateAccountFields = {"cmd", "p", "pid", "passwd"};
+constexpr std::int32_t kLexiconInfoVersion = 7;
+constexpr std::int32_t kAccountVersion = 2;
+constexpr std::string_view kPasswordField = "passwd";
+
+// HTTP 400 for a request that breaks the protocol of its command, whose fields are all
+// required and in this order: cmd, p with the command's version, then numbers, the new
+// password being the one text.
+std::optional<SimAnswer> Malformed(const SimRequest& request, std::string_view command,
+                                   std::span<const std::string_view> order, std::int32_t version) {
+  FieldReader fields(request, order);
+  fields.RequiredValue("p", version);
+  for (const std::string_view name : order.subspan(2)) {
+    if (name == kPasswordField) {
+      fields.RequiredText(name);
+    } else {
+      fields.Required(name);
+    }
+  }
+  if (fields.ok()) return std::nullopt;
+  return MalformedRequest(command, fields.refusal());
+}
+
 SimAnswer Framed(std::int32_t status, const std::string& payload = {}) {
   SimAnswer answer;
   answer.body = Int32s({status, static_cast<std::int32_t>(payload.size())}) + payload;
+  answer.lengthAt = sizeof(std::int32_t);
   return answer;
 }
 
 SimAnswer LexiconInfo(const SimRequest& request, SimContext& context) {
+  if (auto refused = Malformed(request, "getlexinfo", kLexiconInfoFields, kLexiconInfoVersion))
+    return *refused;
   const auto account = context.SessionAccount(request);
   if (!account) return Framed(kDictionarySessionExpired);
   return Framed(0, account->lexicons);
 }
 
 SimAnswer AccountInfo(const SimRequest& request, SimContext& context) {
+  if (auto refused = Malformed(request, "getaccountinfo", kAccountInfoFields, kAccountVersion))
+    return *refused;
   const auto account = context.SessionAccount(request);
   if (!account) return Framed(kAccountSessionExpired);
   std::string text;
@@ -44,10 +80,12 @@ SimAnswer AccountInfo(const SimRequest& request, SimContext& context) {
 }
 
 SimAnswer UpdateAccount(const SimRequest& request, SimContext& context) {
+  if (auto refused = Malformed(request, "updateaccountinfo", kUpdateAccountFields, kAccountVersion))
+    return *refused;
   const auto account = context.SessionAccount(request);
   if (!account) return Framed(kAccountSessionExpired);
-  const std::string* password = request.Field("passwd");
-  if (!password || password->size() < kShortestPassword) return Framed(kPasswordNotAccepted);
+  const std::string* password = request.Field(kPasswordField);
+  if (password->size() < kShortestPassword) return Framed(kPasswordNotAccepted);
   context.accounts.SetDigest(account->name, PasswordDigest(*password));
   return Framed(0);
 }

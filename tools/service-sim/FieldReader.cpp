@@ -43,6 +43,16 @@ std::int32_t FieldReader::Required(std::string_view name) {
   return value.value_or(0);
 }
 
+void FieldReader::RequiredValue(std::string_view name, std::int32_t value) {
+  if (Required(name) != value) Refuse(std::string(name) + " is not " + std::to_string(value));
+}
+
+std::string FieldReader::RequiredText(std::string_view name) {
+  const std::string* text = Text(name);
+  if (!text) Refuse("field '" + std::string(name) + "' missing");
+  return text ? *text : std::string();
+}
+
 void FieldReader::Refuse(std::string reason) {
   if (refusal_.empty()) refusal_ = std::move(reason);
 }

@@ -21,7 +21,11 @@ class FieldReader {
   std::optional<std::int32_t> Number(std::string_view name);
   // As Number; a missing field is a protocol break (and gives 0).
   std::int32_t Required(std::string_view name);
+  // As Required, and any other value than the one the client always sends is a break.
+  void RequiredValue(std::string_view name, std::int32_t value);
   const std::string* Text(std::string_view name) const { return request_.Field(name); }
+  // The text of a field; a missing field is a protocol break (and gives an empty text).
+  std::string RequiredText(std::string_view name);
 
   // Notes a protocol break unless one was found before.
   void Refuse(std::string reason);

@@ -33,6 +33,8 @@ std::string DecodePart(std::string_view text, std::string_view fieldName, std::s
       return "unescaped '?'" + where;
     } else if (c == '\0') {
       return "unescaped zero byte" + where;
+    } else if (c == ' ') {
+      return "unescaped blank" + where;
     } else {
       out.push_back(c);
     }

@@ -22,7 +22,7 @@ struct DecodedForm {
 
 // Decodes a form body as the service does, strictly: pairs joined by "&", each "name=value";
 // "+" is a space and an escape is "%" with two lower-case hexadecimal digits. A byte that
-// every client escaper escapes ("?", a second "=", a zero byte) must not appear raw.
+// every client escaper escapes ("?", a second "=", a zero byte, a blank) must not appear raw.
 // Written on its own, apart from the client's escapers, so that a mistake in them cannot be
 // cancelled out by the same mistake here.
 DecodedForm DecodeForm(std::string_view body);

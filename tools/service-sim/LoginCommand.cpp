@@ -1,7 +1,9 @@
+#include <array>
 #include <charconv>
 #include <vector>
 
 #include "AccountCommands.h"
+#include "FieldReader.h"
 #include "ServiceSimulator.h"
 
 namespace vorla::sim {
@@ -15,6 +17,40 @@ constexpr std::int32_t kClientTooOld = 15;
 // The English-Finnish engine version the answer reports: 5.2.10.1, built 20240115.
 constexpr std::int32_t kEngineVersion = 0x05020A01;
 constexpr std::int32_t kEngineBuild = 20240115;
+
+constexpr std::array<std::string_view, 14> kFieldOrder = {"cmd",  "p",     "type",  "pid",   "ver",
+                                                          "uil",  "plt",   "osmav", "osmiv", "ost",
+                                                          "dspm", "login", "pwd",   "vchkt"};
+constexpr std::int32_t kProtocolVersion = 12;
+constexpr std::int32_t kLoginType = 1;
+
+// A `chkrauth` request as the service reads it: every field but vchkt required, in order.
+struct LoginRequest {
+  std::string refusal;  // a protocol break; empty for a good request
+  std::string version;
+  std::string user;
+  std::string digest;
+  bool versionCheck = false;
+};
+
+LoginRequest DecodeLoginRequest(const SimRequest& request) {
+  LoginRequest login;
+  FieldReader fields(request, kFieldOrder);
+  fields.RequiredValue("p", kProtocolVersion);
+  fields.RequiredValue("type", kLoginType);
+  login.version = fields.RequiredText("ver");
+  for (const std::string_view name : {"pid", "uil", "plt", "osmav", "osmiv", "ost", "dspm"}) {
+    fields.Required(name);
+  }
+  login.user = fields.RequiredText("login");
+  login.digest = fields.RequiredText("pwd");
+  if (const auto check = fields.Number("vchkt")) {
+    if (*check != 1) fields.Refuse("vchkt is sent only as 1");
+    login.versionCheck = true;
+  }
+  login.refusal = fields.refusal();
+  return login;
+}
 
 std::vector<int> VersionParts(std::string_view text) {
   std::vector<int> parts;
@@ -42,17 +78,15 @@ SimAnswer Refuse(std::int32_t status) {
 }  // namespace
 
 SimAnswer CheckAuthentication(const SimRequest& request, SimContext& context) {
-  const std::string* versionCheck = request.Field("vchkt");
-  const std::string* version = request.Field("ver");
-  if (versionCheck && *versionCheck == "1" && !context.minimumVersion.empty() &&
-      (!version || VersionParts(*version) < VersionParts(context.minimumVersion))) {
+  const LoginRequest login = DecodeLoginRequest(request);
+  if (!login.refusal.empty()) return MalformedRequest("chkrauth", login.refusal);
+  if (login.versionCheck && !context.minimumVersion.empty() &&
+      VersionParts(login.version) < VersionParts(context.minimumVersion)) {
     return Refuse(kClientTooOld);
   }
-  const std::string* login = request.Field("login");
-  const std::string* password = request.Field("pwd");
-  const auto account = login ? context.accounts.Find(*login) : std::nullopt;
+  const auto account = context.accounts.Find(login.user);
   if (!account) return Refuse(kNoUser);
-  if (!password || *password != account->digest) return Refuse(kInvalidPassword);
+  if (login.digest != account->digest) return Refuse(kInvalidPassword);
   if (account->status != 0) return Refuse(account->status);
 
   SimAnswer answer;

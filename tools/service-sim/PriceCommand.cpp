@@ -37,9 +37,7 @@ std::string QuoteFor(const PriceRequest& price, const std::optional<SimAccount>&
 
 SimAnswer QuotePrice(const SimRequest& request, SimContext& context) {
   const PriceRequest price = DecodePriceRequest(request);
-  if (!price.refusal.empty()) {
-    return TextAnswer(400, "malformed gettrprice request: " + price.refusal);
-  }
+  if (!price.refusal.empty()) return MalformedRequest("gettrprice", price.refusal);
   SimAnswer answer;
   answer.body = QuoteFor(price, context.SessionAccount(request), context.translation);
   return answer;

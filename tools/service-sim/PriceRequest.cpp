@@ -18,7 +18,7 @@ constexpr std::array<std::string_view, 9> kFieldOrder = {
 PriceRequest DecodePriceRequest(const SimRequest& request) {
   PriceRequest price;
   FieldReader fields(request, kFieldOrder);
-  if (fields.Required("type") != 0) fields.Refuse("type is not 0");
+  fields.RequiredValue("type", 0);
   price.sourceFormat = fields.Required("srcformat");
   fields.Required("pid");
   price.formatting = fields.Required("formating");

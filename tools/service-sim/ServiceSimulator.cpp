@@ -19,6 +19,21 @@ constexpr std::string_view kErrorPage =
     "<html><head><title>500 Internal Server Error</title></head>"
     "<body><h1>Internal Server Error</h1></body></html>";
 
+// The faults that change the handler's answer in place.
+void Misstate(const Faults& faults, SimAnswer& answer) {
+  std::string& body = answer.body;
+  if (faults.lyingLength && answer.lengthAt &&
+      *answer.lengthAt + sizeof(std::int32_t) <= body.size()) {
+    std::string length;
+    AppendInt32(length, static_cast<std::int32_t>(*faults.lyingLength));
+    body.replace(*answer.lengthAt, length.size(), length);
+  }
+  // A first byte that names no compression method makes every inflater give up at once.
+  if (faults.corruptZlib && answer.zlibAt && *answer.zlibAt < body.size()) {
+    body[*answer.zlibAt] = static_cast<char>(~body[*answer.zlibAt]);
+  }
+}
+
 MHD_Result CollectHeader(void* cls, MHD_ValueKind, const char* key, const char* value) {
   static_cast<SimRequest*>(cls)->headers.emplace_back(key, value ? value : "");
   return MHD_YES;
@@ -170,6 +185,7 @@ SimAnswer ServiceSimulator::Dispatch(const SimRequest& request, const std::strin
     return answer;
   }
   answer = handler(request, context_);
+  Misstate(faults, answer);
   if (faults.rawAnswer) answer.body = *faults.rawAnswer;
   if (faults.noSetCookie) answer.setCookie.reset();
   return answer;
@@ -185,6 +201,7 @@ bool ServiceSimulator::Answer(MHD_Connection* connection, SimRequest request) {
   Faults faults;
   SimAnswer answer = Dispatch(request, form.error, faults);
   if (faults.stallBefore.count() > 0 && !Pause(faults.stallBefore)) return false;
+  if (faults.dropBeforeHeaders) return false;
 
   MHD_Response* response = nullptr;
   if (AnswerStream::Needed(faults)) {

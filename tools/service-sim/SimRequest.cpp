@@ -30,6 +30,10 @@ SimAnswer TextAnswer(int status, std::string text) {
   return answer;
 }
 
+SimAnswer MalformedRequest(std::string_view command, const std::string& reason) {
+  return TextAnswer(400, "malformed " + std::string(command) + " request: " + reason);
+}
+
 void AppendInt32(std::string& out, std::int32_t value) {
   const auto bits = static_cast<std::uint32_t>(value);
   for (int shift = 24; shift >= 0; shift -= 8)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,10 +34,17 @@ struct SimAnswer {
   std::string contentType = "application/octet-stream";      // empty: no Content-Type
   std::optional<std::string> setCookie;                      // the whole Set-Cookie value
   std::vector<std::pair<std::string, std::string>> headers;  // further headers (Location)
+  // Where the body announces its payload's length (a 32-bit integer) and where a zlib
+  // stream starts in it, for the faults that lie about the one and break the other.
+  std::optional<std::size_t> lengthAt;
+  std::optional<std::size_t> zlibAt;
 };
 
 // An HTTP answer with a text, as the simulator refuses what breaks the protocol.
 SimAnswer TextAnswer(int status, std::string text);
+// HTTP 400 for a request of the command that breaks the protocol, with the reason:
+// "malformed tr request: field 'tgtlan' missing".
+SimAnswer MalformedRequest(std::string_view command, const std::string& reason);
 
 // Big-endian 32-bit integers as the service frames its answers.
 void AppendInt32(std::string& out, std::int32_t value);

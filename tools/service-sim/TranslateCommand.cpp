@@ -43,7 +43,7 @@ Translation TranslateSource(const TranslationRequest& tr, const SourceDocument& 
 }
 
 std::string AnswerRequest(const TranslationRequest& tr, const std::optional<SimAccount>& account,
-                          TranslationScript& script) {
+                          TranslationScript& script, std::optional<std::size_t>& zlibAt) {
   if (const auto scripted = script.Next("tr")) return ScriptedAnswer(*scripted, tr, account);
   const auto refuse = [&tr](std::int32_t code) {
     return TranslationStatus(code, tr.sourceLanguage, tr.targetLanguage);
@@ -69,7 +69,10 @@ std::string AnswerRequest(const TranslationRequest& tr, const std::optional<SimA
   std::string payload =
       resultIdMode && !resultIds.document ? script.NextResultId() : translation.bytes;
   // The client inflates every result of a request that sent its source with 0x400.
-  if ((tr.flags & trflags::kCompressAnswer) != 0 && tr.source) payload = DeflateStream(payload);
+  if ((tr.flags & trflags::kCompressAnswer) != 0 && tr.source) {
+    payload = DeflateStream(payload);
+    zlibAt = kTranslationHeaderSize + (resultIdMode ? kResultIdBlockSize : 0);
+  }
   if (resultIdMode) {
     return ResultIdResult(pair.sourceLanguage, pair.targetLanguage, resultIds.document,
                           tr.targetFormat, payload);
@@ -87,9 +90,11 @@ std::string AnswerRequest(const TranslationRequest& tr, const std::optional<SimA
 
 SimAnswer TranslateText(const SimRequest& request, SimContext& context) {
   const TranslationRequest tr = DecodeTranslationRequest(request);
-  if (!tr.refusal.empty()) return TextAnswer(400, "malformed tr request: " + tr.refusal);
+  if (!tr.refusal.empty()) return MalformedRequest("tr", tr.refusal);
   SimAnswer answer;
-  answer.body = AnswerRequest(tr, context.SessionAccount(request), context.translation);
+  answer.body =
+      AnswerRequest(tr, context.SessionAccount(request), context.translation, answer.zlibAt);
+  answer.lengthAt = kTranslationLengthOffset;
   return answer;
 }
 

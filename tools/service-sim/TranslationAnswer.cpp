@@ -7,7 +7,7 @@ namespace vorla::sim {
 
 namespace {
 
-constexpr std::size_t kUnusedResultIdBytes = 4;
+constexpr std::size_t kUnusedResultIdBytes = kResultIdBlockSize - 2;
 
 std::int32_t LengthOf(const std::string& bytes) {
   return static_cast<std::int32_t>(bytes.size());

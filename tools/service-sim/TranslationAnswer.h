@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -7,6 +8,12 @@
 namespace vorla::sim {
 
 // The bodies of `tr` answers; every integer 32 bits big-endian.
+
+// The header: status, languages and the payload's length, which starts at byte 12.
+inline constexpr std::size_t kTranslationHeaderSize = 16;
+inline constexpr std::size_t kTranslationLengthOffset = 12;
+// The block that follows the header in result-id mode.
+inline constexpr std::size_t kResultIdBlockSize = 6;
 
 // A status without a result: the status, the languages asked for and a length of 0.
 std::string TranslationStatus(std::int32_t status, std::int32_t source, std::int32_t target);

@@ -126,9 +126,9 @@ void CheckDictionaryLookup(FieldReader& fields, const TranslationRequest& tr) {
 TranslationRequest DecodeTranslationRequest(const SimRequest& request) {
   TranslationRequest tr;
   FieldReader fields(request, kFieldOrder);
-  if (fields.Required("p") != kProtocolVersion) fields.Refuse("p is not 6");
+  fields.RequiredValue("p", kProtocolVersion);
   fields.Required("pid");
-  if (!fields.Text("ver")) fields.Refuse("field 'ver' missing");
+  fields.RequiredText("ver");
   tr.sentenceType = fields.Required("sentype");
   tr.sourceFormat = fields.Required("srcformat");
   tr.sourceLanguage = fields.Required("srclan");

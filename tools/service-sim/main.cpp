@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "AccountCommands.h"
+#include "FaultsFile.h"
 #include "ServiceSimulator.h"
 #include "TranslationCommands.h"
 
@@ -23,7 +24,7 @@ std::string ReadWholeFile(const std::string& path) {
 int main(int argc, char** argv) {
   CLI::App app("Local stand-in for the translation service", "vorla-service-sim");
   int port = 8080;
-  std::string certificateFile, keyFile, usersFile, minimumVersion;
+  std::string certificateFile, keyFile, usersFile, minimumVersion, faultsFile;
   app.add_option("--port", port, "Port on 127.0.0.1 (0: any free port)")
       ->check(CLI::Range(0, 65535));
   auto* certificate = app.add_option("--tls-cert", certificateFile, "PEM certificate: serve HTTPS");
@@ -37,6 +38,9 @@ int main(int argc, char** argv) {
                  "trtimeout=, filetimeout=, first=, last=, company= as needed");
   app.add_option("--min-version", minimumVersion,
                  "Oldest client version a login with a version check accepts (3.1.2)");
+  app.add_option("--faults", faultsFile,
+                 "INI file of fault knobs, a section per command ([tr], [chkrauth], ...); "
+                 "the README shows them");
   CLI11_PARSE(app, argc, argv);
 
   // Blocked before the server's threads start, so that only sigwait below receives them.
@@ -47,6 +51,11 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
   try {
+    vorla::sim::FaultsFile faults;
+    if (!faultsFile.empty()) {
+      faults = vorla::sim::ReadFaultsFile(faultsFile);
+      if (!faults.ok()) throw std::runtime_error(faultsFile + ": " + faults.error);
+    }
     vorla::sim::ServiceSimulator::Options options;
     options.port = static_cast<std::uint16_t>(port);
     if (!certificateFile.empty()) {
@@ -62,6 +71,7 @@ int main(int argc, char** argv) {
       context.accounts.Add(std::move(account));
     }
     context.minimumVersion = minimumVersion;
+    vorla::sim::ApplyFaultsFile(faults, simulator);
     if (!usersFile.empty() && !context.accounts.Load(usersFile)) {
       throw std::runtime_error("cannot read the users in " + usersFile);
     }
