@@ -62,6 +62,10 @@ TEST_P(ClipboardRtfTest, CommandPutsTheResultBackInTheFormatSent) {
     const QByteArray rtf = data->data(kRtfMimeType);
     EXPECT_TRUE(rtf.startsWith("{\\rtf1")) << rtf.toStdString();
     EXPECT_TRUE(rtf.contains("aamu")) << rtf.toStdString();
+    // The same translation for the programs that paste no RTF.
+    EXPECT_EQ(data->text().trimmed(), QString::fromUtf8("Hyvä aamu."));
+    EXPECT_TRUE(data->html().contains(QString::fromUtf8("Hyvä aamu.")))
+        << data->html().toStdString();
   } else {
     EXPECT_FALSE(data->hasFormat(kRtfMimeType));
     EXPECT_EQ(data->text(), "Hyvä aamu.");
