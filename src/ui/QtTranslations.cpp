@@ -1,0 +1,38 @@
+#include "ui/QtTranslations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace vorla {
+
+namespace {
+
+constexpr const char* kTranslatorName = "vorla-qt-translations";
+
+// The one translator, made on first use and owned by the application.
+QTranslator& FinnishQtTexts() {
+  QCoreApplication* application = QCoreApplication::instance();
+  if (auto* existing = application->findChild<QTranslator*>(kTranslatorName)) return *existing;
+  auto* translator = new QTranslator(application);
+  translator->setObjectName(kTranslatorName);
+  static_cast<void>(translator->load(QStringLiteral("qtbase_fi"),
+                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+  return *translator;
+}
+
+}  // namespace
+
+bool UseQtTranslations(UiLanguage language) {
+  QTranslator& finnish = FinnishQtTexts();
+  if (language == UiLanguage::English) {
+    QCoreApplication::removeTranslator(&finnish);
+    return true;
+  }
+  if (finnish.isEmpty()) return false;
+  // Installing it again would only move it to the front.
+  QCoreApplication::installTranslator(&finnish);
+  return true;
+}
+
+}  // namespace vorla
