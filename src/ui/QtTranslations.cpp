@@ -25,14 +25,10 @@ QTranslator& FinnishQtTexts() {
 
 bool UseQtTranslations(UiLanguage language) {
   QTranslator& finnish = FinnishQtTexts();
-  if (language == UiLanguage::English) {
-    QCoreApplication::removeTranslator(&finnish);
-    return true;
-  }
-  if (finnish.isEmpty()) return false;
-  // Installing it again would only move it to the front.
-  QCoreApplication::installTranslator(&finnish);
-  return true;
+  // Installed at most once, so that one removal takes it away.
+  QCoreApplication::removeTranslator(&finnish);
+  if (language == UiLanguage::English) return true;
+  return !finnish.isEmpty() && QCoreApplication::installTranslator(&finnish);
 }
 
 }  // namespace vorla
