@@ -239,7 +239,9 @@ TEST_F(DesktopAppTest, ClosingDuringTheLoginAtStartExitsAtOnce) {
 
 TEST_F(DesktopAppTest, CopiedTextIsTranslatedIntoAClipboardWindow) {
   Start();
-  app_->Clipboard().ToggleAutoTranslate();
+  // From the main window's Action menu, as a desktop without a notification area has it.
+  Frame().Command(kCmdAutoTranslateClipboard).trigger();
+  ASSERT_TRUE(app_->Clipboard().AutoTranslate());
   QGuiApplication::clipboard()->setText("The weather is nice today.");
   ASSERT_TRUE(RunUntil([this] {
     const CResultWnd* window = app_->ResultWindows().LastWindow();
@@ -248,6 +250,16 @@ TEST_F(DesktopAppTest, CopiedTextIsTranslatedIntoAClipboardWindow) {
   EXPECT_EQ(app_->ResultWindows().LastWindow()->windowTitle(),
             QString::fromUtf8("Leikepöydän käännös"));
   // The window is still open when the program exits.
+}
+
+TEST_F(DesktopAppTest, TranslateClipboardOfTheActionMenuPutsTheTranslationBack) {
+  Start();
+  QGuiApplication::clipboard()->setText("The weather is nice today.");
+  Frame().Command(kCmdTranslateClipboard).trigger();
+  ASSERT_TRUE(RunUntil([] {
+    return QGuiApplication::clipboard()->text().startsWith(kFirstTranslation);
+  })) << QGuiApplication::clipboard()->text().toStdString();
+  EXPECT_EQ(app_->ResultWindows().LastWindow()->Pane().toPlainText().trimmed(), kFirstTranslation);
 }
 
 }  // namespace
