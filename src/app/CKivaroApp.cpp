@@ -19,6 +19,7 @@
 #include "ui/dialogs/QtQuotaNotice.h"
 #include "ui/main/CommandIds.h"
 #include "ui/main/ProductIcon.h"
+#include "ui/main/ScreenScale.h"
 
 namespace vorla {
 
@@ -43,6 +44,8 @@ void CKivaroApp::InitInstance() {
   config_ = MakeRef<Config>(std::make_shared<QtSettingsStore>(environment), QtStandardFolders(),
                             environment);
   MeasureDisplay();
+  // Every window, dialog and the taskbar entry shows it.
+  QApplication::setWindowIcon(ProductIcon());
   const int sessionNumber = CountProgramStart(config_->settings());
   connections_ = std::make_shared<CurlHttpConnFactory>(config_);
   translator_ = MakeRef<CWindowsTranslator>(config_, sessionNumber);
@@ -104,13 +107,14 @@ void CKivaroApp::MeasureDisplay() {
   metrics.screenWidth = screen->size().width();
   metrics.screenHeight = screen->size().height();
   metrics.captionHeight = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
-  metrics.scale = DisplayScaleForDpi(static_cast<int>(screen->logicalDotsPerInch()));
+  metrics.scale = ScreenDisplayScale(*screen);
   config_->SetDisplayMetrics(metrics);
 }
 
 void CKivaroApp::AddTrayIcon() {
   if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
-  trayIcon_ = std::make_unique<TrayMenu>(config_, static_cast<TrayActions&>(*this), ProductIcon());
+  trayIcon_ = std::make_unique<TrayMenu>(config_, static_cast<TrayActions&>(*this),
+                                         QApplication::windowIcon());
   trayIcon_->Show();
 }
 
@@ -119,12 +123,13 @@ void CKivaroApp::StartClipboardTranslation() {
       translator_, clipboardAccess_, NoClipboardTextReport(mainFrame_.get(), config_));
   // Listening ends with the main window.
   WatchClipboard(mainFrame_.get(), [this] { clipboard_->OnClipboardChanged(); });
+  mainFrame_->ConnectClipboardCommands(*clipboard_);
 }
 
-// ---- The notification-area menu
+// ---- The notification-area menu: its commands go to the main window.
 
 void CKivaroApp::TranslateClipboard() {
-  clipboard_->TranslateClipboard(true);
+  mainFrame_->Command(kCmdTranslateClipboard).trigger();
 }
 
 bool CKivaroApp::AutoTranslate() const {
@@ -132,7 +137,7 @@ bool CKivaroApp::AutoTranslate() const {
 }
 
 void CKivaroApp::ToggleAutoTranslate() {
-  clipboard_->ToggleAutoTranslate();
+  mainFrame_->Command(kCmdAutoTranslateClipboard).trigger();
 }
 
 void CKivaroApp::ShowAbout() {

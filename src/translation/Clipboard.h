@@ -18,8 +18,10 @@ class Clipboard {
   // The text contents as UTF-8; nothing without text.
   virtual std::optional<std::string> GetText() = 0;
 
-  // Replace the clipboard contents.
-  virtual void SetRtf(std::string_view rtf) = 0;
+  // Replace the clipboard contents. RTF comes with the code page it was written in (UTF-8
+  // for the further-language families), so that the same text can go along as plain text
+  // for the programs that paste no RTF.
+  virtual void SetRtf(std::string_view rtf, int codePage) = 0;
   virtual void SetText(std::string_view utf8) = 0;
 };
 

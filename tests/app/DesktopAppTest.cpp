@@ -1,5 +1,7 @@
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -11,6 +13,7 @@
 #include "common/CodePages.h"
 #include "support/TempHome.h"
 #include "ui/DialogDriver.h"
+#include "ui/Mnemonics.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/AccountInfoPage.h"
 #include "ui/dialogs/AccountWindow.h"
@@ -30,14 +33,24 @@ TEST_F(DesktopAppTest, StartsInFinnishUnlessEnglishIsStored) {
   Start();
   EXPECT_EQ(StatusText(),
             QString::fromUtf8("Ohjelman käyttöopas avautuu painamalla F8-näppäintä."));
-  EXPECT_EQ(Frame().Command(kCmdTranslate).text(), QString::fromUtf8("Käännä"));
+  EXPECT_EQ(WithoutMnemonic(Frame().Command(kCmdTranslate).text()), QString::fromUtf8("Käännä"));
 }
 
 TEST_F(DesktopAppTest, StartsInEnglishWhenStored) {
   StoredSettings().WriteInteger("defuilan", 0);
   Start();
   EXPECT_EQ(StatusText(), "Press F8 to open the User Guide.");
-  EXPECT_EQ(Frame().Command(kCmdTranslate).text(), "Translate");
+  EXPECT_EQ(WithoutMnemonic(Frame().Command(kCmdTranslate).text()), "Translate");
+}
+
+TEST_F(DesktopAppTest, EveryWindowShowsTheProgramsIcon) {
+  Start();
+  const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+  for (const int side : {16, 24, 32, 48, 64, 128, 256})
+    EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
+  EXPECT_EQ(Frame().windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+  QDialog dialog;
+  EXPECT_EQ(dialog.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
 }
 
 TEST_F(DesktopAppTest, StartUpCountsTheSessionCleansTheWorkFolderAndPlacesTheWindow) {
@@ -226,7 +239,9 @@ TEST_F(DesktopAppTest, ClosingDuringTheLoginAtStartExitsAtOnce) {
 
 TEST_F(DesktopAppTest, CopiedTextIsTranslatedIntoAClipboardWindow) {
   Start();
-  app_->Clipboard().ToggleAutoTranslate();
+  // From the main window's Action menu, as a desktop without a notification area has it.
+  Frame().Command(kCmdAutoTranslateClipboard).trigger();
+  ASSERT_TRUE(app_->Clipboard().AutoTranslate());
   QGuiApplication::clipboard()->setText("The weather is nice today.");
   ASSERT_TRUE(RunUntil([this] {
     const CResultWnd* window = app_->ResultWindows().LastWindow();
@@ -235,6 +250,16 @@ TEST_F(DesktopAppTest, CopiedTextIsTranslatedIntoAClipboardWindow) {
   EXPECT_EQ(app_->ResultWindows().LastWindow()->windowTitle(),
             QString::fromUtf8("Leikepöydän käännös"));
   // The window is still open when the program exits.
+}
+
+TEST_F(DesktopAppTest, TranslateClipboardOfTheActionMenuPutsTheTranslationBack) {
+  Start();
+  QGuiApplication::clipboard()->setText("The weather is nice today.");
+  Frame().Command(kCmdTranslateClipboard).trigger();
+  ASSERT_TRUE(RunUntil([] {
+    return QGuiApplication::clipboard()->text().startsWith(kFirstTranslation);
+  })) << QGuiApplication::clipboard()->text().toStdString();
+  EXPECT_EQ(app_->ResultWindows().LastWindow()->Pane().toPlainText().trimmed(), kFirstTranslation);
 }
 
 }  // namespace

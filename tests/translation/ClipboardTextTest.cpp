@@ -102,6 +102,7 @@ TEST(ClipboardResultTest, PutsTheResultInItsFormatOnlyWhenAsked) {
   delivery.result = "{\\rtf1 p\\'e4iv\\'e4\\'e4}";
   EXPECT_TRUE(PutResultOnClipboard(clipboard, delivery));
   EXPECT_EQ(clipboard.rtf, delivery.result);
+  EXPECT_EQ(clipboard.rtfCodePage, delivery.codePage);
   EXPECT_FALSE(clipboard.text);
 }
 

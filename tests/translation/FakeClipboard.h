@@ -12,8 +12,9 @@ class FakeClipboard final : public Clipboard {
  public:
   std::optional<std::string> GetRtf() override { return rtf; }
   std::optional<std::string> GetText() override { return text; }
-  void SetRtf(std::string_view value) override {
+  void SetRtf(std::string_view value, int codePage) override {
     rtf = std::string(value);
+    rtfCodePage = codePage;
     text.reset();
   }
   void SetText(std::string_view value) override {
@@ -22,6 +23,7 @@ class FakeClipboard final : public Clipboard {
   }
 
   std::optional<std::string> rtf;
+  int rtfCodePage = 0;
   std::optional<std::string> text;
 };
 

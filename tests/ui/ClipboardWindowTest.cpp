@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QTabBar>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include "ResultWindowFixture.h"
@@ -62,6 +63,11 @@ TEST_P(ClipboardRtfTest, CommandPutsTheResultBackInTheFormatSent) {
     const QByteArray rtf = data->data(kRtfMimeType);
     EXPECT_TRUE(rtf.startsWith("{\\rtf1")) << rtf.toStdString();
     EXPECT_TRUE(rtf.contains("aamu")) << rtf.toStdString();
+    // The same translation for the programs that paste no RTF.
+    EXPECT_EQ(data->text().trimmed(), QString::fromUtf8("Hyvä aamu."));
+    QTextDocument html;
+    html.setHtml(data->html());
+    EXPECT_EQ(html.toPlainText().trimmed(), QString::fromUtf8("Hyvä aamu."));
   } else {
     EXPECT_FALSE(data->hasFormat(kRtfMimeType));
     EXPECT_EQ(data->text(), "Hyvä aamu.");

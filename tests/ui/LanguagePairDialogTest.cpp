@@ -98,7 +98,8 @@ TEST(LanguagePairDialog, EachChoiceIsStoredAndReported) {
   EXPECT_EQ(dialog->SourceList().currentText(), "German");
   EXPECT_EQ(dialog->TargetList().currentText(), "Finnish");
   EXPECT_TRUE(dialog->TargetList().isEnabled());
-  EXPECT_FALSE(dialog->ProviderPicture().isHidden());
+  EXPECT_FALSE(dialog->ProviderNotice().isHidden());
+  EXPECT_EQ(dialog->ProviderNotice().text(), QString::fromUtf8("Microsoft® Translator"));
 
   emit dialog->TargetList().activated(dialog->TargetList().findText("English"));
   EXPECT_EQ(f.Stored("LanInf2"), "0");
@@ -108,7 +109,7 @@ TEST(LanguagePairDialog, EachChoiceIsStoredAndReported) {
   emit dialog->SourceList().activated(0);  // Auto-Selection
   EXPECT_EQ(f.state->GetPair(), (LanguagePair{0, 1, true}));
   EXPECT_FALSE(dialog->TargetList().isEnabled());
-  EXPECT_TRUE(dialog->ProviderPicture().isHidden());
+  EXPECT_TRUE(dialog->ProviderNotice().isHidden());
 }
 
 TEST(LanguagePairDialog, OkRefusesTheSameLanguageOnBothSides) {

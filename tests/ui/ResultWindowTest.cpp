@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QTimer>
 
+#include "MnemonicChecks.h"
 #include "ResultWindowFixture.h"
+#include "ui/Mnemonics.h"
 #include "ui/main/CMainFrame.h"
 #include "ui/main/CommandIds.h"
 
@@ -24,7 +28,7 @@ class ResultWindowTest : public test::ResultWindowFixture, public testing::Test 
   static QStringList MenuTexts(const QMenu& menu) {
     QStringList texts;
     for (const QAction* action : menu.actions())
-      texts << action->text();
+      texts << WithoutMnemonic(action->text());
     return texts;
   }
 };
@@ -42,12 +46,41 @@ TEST_F(ResultWindowTest, ResultWindowHasItsTitleAndFileMenuInBothLanguages) {
     EXPECT_EQ(window.Pane().toPlainText(), "Hyvä aamu.");
     const QList<QAction*> menus = window.menuBar()->actions();
     ASSERT_EQ(menus.size(), 1);
-    EXPECT_EQ(menus[0]->text(), file);
+    EXPECT_EQ(WithoutMnemonic(menus[0]->text()), file);
     EXPECT_EQ(MenuTexts(*menus[0]->menu()), items);
+    EXPECT_TRUE(test::HasDistinctMnemonics(*window.menuBar()));
+    EXPECT_TRUE(test::HasDistinctMnemonics(*menus[0]->menu()));
     window.close();
   }
   // Not a clipboard translation: nothing goes to the clipboard.
   EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+// The application font for the life of the object.
+class ApplicationFont {
+ public:
+  explicit ApplicationFont(int pointSize) {
+    QFont font = previous_;
+    font.setPointSize(pointSize);
+    QApplication::setFont(font);
+  }
+  ~ApplicationFont() { QApplication::setFont(previous_); }
+
+ private:
+  QFont previous_ = QApplication::font();
+};
+
+TEST_F(ResultWindowTest, TabsAreSizedForTheirTextsAtLargeFonts) {
+  const ApplicationFont large(16);
+  ASSERT_EQ(Finish(TranslateIntoNewWindow()), 0);
+  const QTabBar& tabs = Window().Tabs();
+  const QFontMetrics metrics(tabs.font());
+  ASSERT_EQ(tabs.font().pointSize(), 16);
+  for (int i = 0; i < tabs.count(); ++i) {
+    const QRect tab = tabs.tabRect(i);
+    EXPECT_GT(tab.height(), metrics.height()) << i;
+    EXPECT_GT(tab.width(), metrics.horizontalAdvance(tabs.tabText(i))) << i;
+  }
 }
 
 TEST_F(ResultWindowTest, StoredSizeIsUsedAndEachResizeStored) {

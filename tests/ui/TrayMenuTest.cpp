@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "MnemonicChecks.h"
 #include "config/ConfigFixture.h"
+#include "ui/Mnemonics.h"
 #include "ui/tray/TrayMenu.h"
 
 namespace vorla {
@@ -25,7 +27,7 @@ class RecordingTrayActions final : public TrayActions {
 QStringList Texts(QMenu& menu) {
   QStringList texts;
   for (const QAction* action : menu.actions())
-    texts << action->text();
+    texts << WithoutMnemonic(action->text());
   return texts;
 }
 
@@ -37,10 +39,12 @@ TEST(TrayMenuTest, ItemsInBothLanguagesAndTheirActions) {
   config->SetUiLanguage(UiLanguage::English);
   EXPECT_EQ(Texts(tray.Menu()), (QStringList{"Translate clipboard", "Auto-Translate clipboard", "",
                                              "About Vorla Tool", "", "Close Vorla Tool"}));
+  EXPECT_TRUE(test::HasDistinctMnemonics(tray.Menu()));
   config->SetUiLanguage(UiLanguage::Finnish);
   EXPECT_EQ(Texts(tray.Menu()),
             (QStringList{"Käännä leikepöydän sisältö", "Käännä leikepöytä automaattisesti", "",
                          "Tietoja Vorla Toolista", "", "Sulje Vorla Tool"}));
+  EXPECT_TRUE(test::HasDistinctMnemonics(tray.Menu()));
 
   const QList<QAction*> items = tray.Menu().actions();
   EXPECT_FALSE(items[1]->isChecked());

@@ -1,8 +1,11 @@
-// vorla-result-screenshots FOLDER: translates a copied text with the simulator, started in
-// this process, and renders the clipboard result window for "defuilan" 0 and 1 into
-// FOLDER/result-window-en.png and FOLDER/result-window-fi.png, without a display.
+// vorla-result-screenshots FOLDER [--suffix S] [--font-size N]: translates a copied text
+// with the simulator, started in this process, and renders the clipboard result window for
+// "defuilan" 0 and 1 into FOLDER/result-window-en<S>.png and FOLDER/result-window-fi<S>.png,
+// without a display. QT_SCALE_FACTOR and --font-size show the look at large sizes.
+#include <CLI/CLI.hpp>
 #include <QApplication>
 #include <QClipboard>
+#include <QFont>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -71,11 +74,22 @@ bool SaveResultWindowPng(const std::string& serviceUrl, const QTemporaryDir& hom
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  CLI::App cli("Renders the clipboard result window to PNG files", "vorla-result-screenshots");
+  std::string folderName;
+  std::string suffix;
+  int fontSize = 0;
+  cli.add_option("folder", folderName, "The folder of the pictures")->required();
+  cli.add_option("--suffix", suffix, "Ending of the file names, before .png");
+  cli.add_option("--font-size", fontSize, "Application font size in points")
+      ->check(CLI::Range(6, 72));
+  CLI11_PARSE(cli, argc, argv);
+
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: vorla-result-screenshots FOLDER\n");
-    return 2;
+  if (fontSize > 0) {
+    QFont font = QApplication::font();
+    font.setPointSize(fontSize);
+    QApplication::setFont(font);
   }
   const vorla::CurlGlobal curl;
   const vorla::ServiceProcessState service;
@@ -84,9 +98,9 @@ int main(int argc, char* argv[]) {
   vorla::sim::RegisterTranslationCommands(simulator);
   simulator.context().accounts.Add(vorla::sim::DemoAccount());
   const QTemporaryDir home;
-  const QString folder = QString::fromLocal8Bit(argv[1]);
-  for (const auto& [defuilan, suffix] : {std::pair{"0", "en"}, std::pair{"1", "fi"}}) {
-    const QString path = folder + "/result-window-" + suffix + ".png";
+  const QString folder = QString::fromStdString(folderName);
+  for (const auto& [defuilan, ui] : {std::pair{"0", "en"}, std::pair{"1", "fi"}}) {
+    const QString path = folder + "/result-window-" + ui + QString::fromStdString(suffix) + ".png";
     if (!home.isValid() || !SaveResultWindowPng(simulator.url(), home, defuilan, path)) {
       std::fprintf(stderr, "vorla-result-screenshots: cannot render %s\n", qPrintable(path));
       return 1;

@@ -1,9 +1,11 @@
 // vorla-screenshots: starts the desktop client on the offscreen platform in one UI language,
 // translates a sample text with the service at VORLA_SERVICE_URL (the login must be
-// remembered in VORLA_HOME) and saves the main window as a PNG file.
+// remembered in VORLA_HOME) and saves the main window as a PNG file. QT_SCALE_FACTOR and
+// --font-size show the look at large sizes.
 #include <CLI/CLI.hpp>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFont>
 #include <cstdlib>
 #include <iostream>
 
@@ -47,13 +49,21 @@ int main(int argc, char** argv) {
   CLI::App cli("Renders the main window after a translation to a PNG file", "vorla-screenshots");
   std::string ui = "fi";
   std::string output;
+  int fontSize = 0;
   cli.add_option("--ui", ui, "User-interface language")->check(CLI::IsMember({"en", "fi"}));
+  cli.add_option("--font-size", fontSize, "Application font size in points")
+      ->check(CLI::Range(6, 72));
   cli.add_option("output", output, "The PNG file")->required();
   CLI11_PARSE(cli, argc, argv);
 
   // The same pictures on every machine: no desktop, no window manager.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  if (fontSize > 0) {
+    QFont font = QApplication::font();
+    font.setPointSize(fontSize);
+    QApplication::setFont(font);
+  }
   vorla::Settings(std::make_shared<vorla::QtSettingsStore>(vorla::Environment::FromProcess()))
       .WriteInteger("defuilan", ui == "en" ? 0 : 1);
 

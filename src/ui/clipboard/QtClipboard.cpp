@@ -3,6 +3,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QTextDocument>
+
+#include "ui/panes/RichTextImport.h"
 
 namespace vorla {
 
@@ -21,9 +24,16 @@ std::optional<std::string> QtClipboard::GetText() {
   return data->text().toStdString();
 }
 
-void QtClipboard::SetRtf(std::string_view rtf) {
+void QtClipboard::SetRtf(std::string_view rtf, int codePage) {
+  QTextDocument document;
+  QTextCursor cursor(&document);
+  InsertRichDocument(cursor, ReadPaneRtf(rtf, codePage));
+  // Pictures and other objects have no plain text.
+  const QString text = document.toPlainText().remove(QChar::ObjectReplacementCharacter);
   auto* data = new QMimeData();
   data->setData(kRtfMimeType, QByteArray(rtf.data(), static_cast<qsizetype>(rtf.size())));
+  data->setText(text);
+  data->setHtml(document.toHtml());
   QGuiApplication::clipboard()->setMimeData(data);
 }
 

@@ -4,7 +4,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -31,19 +30,13 @@ constexpr BilingualText kFrom{"From:", "Lähtökieli:"};
 constexpr BilingualText kTo{"To:", "Kohdekieli:"};
 constexpr std::string_view kProvider = "Microsoft® Translator";
 
-// The service provider's notice for translations of the first further-language list.
-QPixmap ProviderNoticePicture() {
-  constexpr QSize kSize{190, 26};
-  QPixmap picture(kSize);
-  picture.fill(Qt::white);
-  QPainter painter(&picture);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QColor(0x73, 0x73, 0x73));
-  painter.setBrush(QColor(0xf3, 0xf3, 0xf3));
-  painter.drawRoundedRect(QRectF(picture.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-  painter.setPen(QColor(0x26, 0x26, 0x26));
-  painter.drawText(picture.rect(), Qt::AlignCenter, Utf8Text(kProvider));
-  return picture;
+// The service provider's notice for translations of the first further-language list: text
+// in a frame, both drawn by the style, so it is sharp at every scale.
+QLabel* ProviderNoticeLabel() {
+  auto* notice = new QLabel(Utf8Text(kProvider));
+  notice->setFrameShape(QFrame::StyledPanel);
+  notice->setMargin(notice->fontMetrics().height() / 4);
+  return notice;
 }
 
 void Fill(QComboBox& list, const std::vector<LanguageEntry>& entries,
@@ -117,9 +110,8 @@ LanguagePairDialog::LanguagePairDialog(QWidget* owner, TranslatorState& state, F
   lists->addRow(UiText(kFrom, language), sourceList_);
   lists->addRow(UiText(kTo, language), targetList_);
   layout->addLayout(lists);
-  providerPicture_ = new QLabel;
-  providerPicture_->setPixmap(ProviderNoticePicture());
-  layout->addWidget(providerPicture_, 0, Qt::AlignRight);
+  providerNotice_ = ProviderNoticeLabel();
+  layout->addWidget(providerNotice_, 0, Qt::AlignRight);
 
   auto* buttons = new QDialogButtonBox;
   ok_ = buttons->addButton(
@@ -146,7 +138,7 @@ void LanguagePairDialog::Refresh() {
   Fill(*sourceList_, selection_.SourceEntries(), selection_.SelectedSource());
   Fill(*targetList_, selection_.TargetEntries(), selection_.SelectedTarget());
   targetList_->setEnabled(selection_.TargetEnabled());
-  providerPicture_->setVisible(selection_.ShowsProviderNotice());
+  providerNotice_->setVisible(selection_.ShowsProviderNotice());
 }
 
 void LanguagePairDialog::Chosen() {

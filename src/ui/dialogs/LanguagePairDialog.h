@@ -46,7 +46,7 @@ class LanguagePairDialog : public QDialog {
   QComboBox& TargetList() const { return *targetList_; }
   // The account type's note in the notice form; null in the modeless form.
   QLabel* Notice() const { return notice_; }
-  QLabel& ProviderPicture() const { return *providerPicture_; }
+  QLabel& ProviderNotice() const { return *providerNotice_; }
   QPushButton& OkButton() const { return *ok_; }
 
  private:
@@ -59,7 +59,7 @@ class LanguagePairDialog : public QDialog {
   QComboBox* sourceList_;
   QComboBox* targetList_;
   QLabel* notice_ = nullptr;
-  QLabel* providerPicture_;
+  QLabel* providerNotice_;
   QPushButton* ok_;
 };
 

@@ -7,12 +7,13 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 
 #include "common/ApplicationClosing.h"
 #include "common/CodePages.h"
 #include "service/RedirectLinks.h"
+#include "translation/ClipboardTranslation.h"
+#include "ui/QtTranslations.h"
 #include "ui/UiText.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/AccountWindow.h"
@@ -22,7 +23,6 @@
 #include "ui/main/LanguageMenuActions.h"
 #include "ui/main/LanguagePairBox.h"
 #include "ui/main/MainWindowGeometry.h"
-#include "ui/main/ProductIcon.h"
 #include "ui/main/QueuedMainWindow.h"
 #include "ui/main/TranslatorSourcePane.h"
 #include "ui/panes/FindDialog.h"
@@ -90,7 +90,6 @@ CMainFrame::CMainFrame(RefPtr<Config> config, RefPtr<CWindowsTranslator> transla
           new SentenceAlignmentDisplay(panes_->Source(), panes_->Translation(), config_, this)),
       focusedPane_(&panes_->Source()) {
   setWindowTitle(Utf8Text(Config::kProductName));
-  setWindowIcon(ProductIcon());
   setCentralWidget(panes_);
   commands_.BuildMenuBar(*menuBar());
   BuildToolBar();
@@ -156,9 +155,6 @@ void CMainFrame::BuildToolBar() {
   toolBar->setFloatable(false);
   toolBar->toggleViewAction()->setVisible(false);
   toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  commands_[kCmdTranslate].setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-  commands_[kCmdCancelTranslation].setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
-  commands_[kCmdFind].setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
   toolBar->addAction(&commands_[kCmdTranslate]);
   toolBar->addAction(&commands_[kCmdCancelTranslation]);
   toolBar->addSeparator();
@@ -223,6 +219,11 @@ void CMainFrame::ConnectCommands() {
     On(command.id, [this, layout = command.layout] { SetLayout(layout, false); });
   }
   OnToggled(kCmdAlwaysOnTop, [this](bool on) { KeepOnTop(on); });
+  auto* uiLanguages = new QActionGroup(this);
+  for (const UiLanguageCommand& command : UiLanguageCommands()) {
+    uiLanguages->addAction(&commands_[command.id]);
+    On(command.id, [this, language = command.language] { SwitchUiLanguage(language); });
+  }
   On(kCmdUserGuide,
      [this] { RedirectLinks(translator_->State(), *opener_).OpenRedirectLink(kPageUserGuide); });
   On(kCmdProductSupport,
@@ -249,9 +250,20 @@ TextPane& CMainFrame::FocusedPane() const {
 
 void CMainFrame::Retranslate() {
   const UiLanguage language = Language();
+  UseQtTranslations(language);
   commands_.Retranslate(language);
+  for (const UiLanguageCommand& command : UiLanguageCommands())
+    commands_[command.id].setChecked(command.language == language);
   panes_->Retranslate(language);
   RefreshLanguageControls();
+}
+
+void CMainFrame::ConnectClipboardCommands(ClipboardTranslation& clipboard) {
+  On(kCmdTranslateClipboard, [&clipboard] { clipboard.TranslateClipboard(true); });
+  commands_[kCmdAutoTranslateClipboard].setChecked(clipboard.AutoTranslate());
+  OnToggled(kCmdAutoTranslateClipboard, [&clipboard](bool on) {
+    if (on != clipboard.AutoTranslate()) clipboard.ToggleAutoTranslate();
+  });
 }
 
 // ---- The translator's side

@@ -18,6 +18,7 @@ class QMenu;
 
 namespace vorla {
 
+class ClipboardTranslation;
 class LanguageMenuActions;
 class LanguagePairBox;
 
@@ -42,6 +43,11 @@ class CMainFrame : public QMainWindow {
   std::shared_ptr<StatusBar> LoginStatusBar();
   std::shared_ptr<Opener> GetOpener() const { return opener_; }
 
+  // "Translate clipboard" and "Auto-Translate clipboard" of the Action menu, which the
+  // notification-area menu sends here too; the application's clipboard translation, which
+  // outlives the window, carries them out.
+  void ConnectClipboardCommands(ClipboardTranslation& clipboard);
+
   // Puts the window where it opens on its screen (the stored size when it fits).
   void PlaceOnScreen();
 
@@ -59,8 +65,9 @@ class CMainFrame : public QMainWindow {
   // Lays the panes out; unless restoring, a new layout is stored as "textarealayout" and
   // the layout in use again does nothing.
   void SetLayout(PaneLayout layout, bool restoring);
-  // The user-interface language: stored as "defuilan", and menus, captions, tabs and the
-  // language-pair box are made again in it.
+  // The user-interface language (the Settings menu's "User interface language"): stored as
+  // "defuilan", and menus, captions, tabs, the language-pair box and Qt's own texts are
+  // made again in it.
   void SwitchUiLanguage(UiLanguage language);
 
   TextPane& SourcePane() const { return panes_->Source(); }

@@ -6,9 +6,11 @@ namespace vorla {
 enum CommandId : int {
   kCmdAbout = 104,
   kCmdClose = 105,
+  kCmdAutoTranslateClipboard = 158,
   kCmdSynchronisedScrolling = 1002,
   kCmdClear = 1003,
   kCmdTranslate = 1004,
+  kCmdTranslateClipboard = 1034,
   kCmdLayoutSideBySide = 32772,
   kCmdLayoutStacked = 32773,
   kCmdLayoutTabbed = 32774,
@@ -39,6 +41,14 @@ enum CommandId : int {
   kCmdFormatSelectedText = 32918,
   kCmdAlwaysOnTop = 32932,
   kCmdRemoveFormatting = 32956,
+  // Numbers of our own, past the inherited ones.
+  kCmdUiLanguageEnglish = 33001,
+  kCmdUiLanguageFinnish = 33002,
+};
+
+// The submenus, placed in a menu's list of commands like a command.
+enum SubmenuId : int {
+  kMenuUiLanguage = 34001,
 };
 
 // Separates groups in the menu tables.

@@ -1,6 +1,11 @@
 #include "ui/main/CommandTable.h"
 
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
 #include "translation/LanguageNames.h"
+#include "ui/UiLanguageChoices.h"
 #include "ui/main/CommandIds.h"
 
 namespace vorla {
@@ -10,6 +15,15 @@ namespace {
 // The direction items carry the names the rest of the client gives the pairs.
 BilingualText DirectionText(const LanguagePair& pair) {
   return {DirectionName(pair, UiLanguage::English), DirectionName(pair, UiLanguage::Finnish)};
+}
+
+constexpr UiLanguageCommand kUiLanguageCommands[] = {
+    {kCmdUiLanguageEnglish, UiLanguage::English},
+    {kCmdUiLanguageFinnish, UiLanguage::Finnish},
+};
+
+BilingualText UiLanguageText(UiLanguage language) {
+  return std::ranges::find(kUiLanguageChoices, language, &UiLanguageChoice::language)->text;
 }
 
 std::vector<CommandInfo> BuildCommandTable() {
@@ -36,11 +50,18 @@ std::vector<CommandInfo> BuildCommandTable() {
        {"Translate and open result in new window", "Käännä ja avaa tulos uudessa ikkunassa"},
        ""},
       {kCmdCancelTranslation, {"Cancel translation", "Keskeytä kääntäminen"}, ""},
+      {kCmdTranslateClipboard, {"Translate clipboard", "Käännä leikepöydän sisältö"}, ""},
+      {kCmdAutoTranslateClipboard,
+       {"Auto-Translate clipboard", "Käännä leikepöytä automaattisesti"},
+       "",
+       true},
       {kCmdAutoSelection, DirectionText({0, 1, true}), "", true},
       {kCmdEnglishFinnish, DirectionText({0, 1, false}), "", true},
       {kCmdFinnishEnglish, DirectionText({1, 0, false}), "", true},
       {kCmdLogIn, {"Log in...", "Sisäänkirjautuminen..."}, ""},
       {kCmdUserAccountInfo, {"User account info", "Käyttäjätilin tiedot"}, ""},
+      {kCmdUiLanguageEnglish, UiLanguageText(UiLanguage::English), "", true},
+      {kCmdUiLanguageFinnish, UiLanguageText(UiLanguage::Finnish), "", true},
       {kCmdLayoutSideBySide, {"Align horizontally", "Käännösikkunat rinnakkain"}, "", true},
       {kCmdLayoutStacked, {"Align vertically", "Käännösikkunat allekkain"}, "", true},
       {kCmdLayoutTabbed, {"Tabbed windows", "Käännösikkunat välilehdissä"}, "", true},
@@ -83,15 +104,35 @@ std::span<const MenuInfo> MainMenuTable() {
        {kCmdUndo, kSep, kCmdCut, kCmdCopy, kCmdPaste, kCmdSelectAll, kCmdDelete, kSep,
         kCmdFormatSelectedText, kCmdRemoveFormatting, kCmdRemoveFormattingAutomatically, kSep,
         kCmdClear, kSep, kCmdFind}},
-      {{"Action", "Toiminnot"}, {kCmdTranslate, kCmdCancelTranslation}},
+      {{"Action", "Toiminnot"},
+       {kCmdTranslate, kCmdCancelTranslation, kSep, kCmdTranslateClipboard,
+        kCmdAutoTranslateClipboard}},
       {{"Language", "Kieli"}, {kCmdAutoSelection, kCmdEnglishFinnish, kCmdFinnishEnglish}},
-      {{"Settings", "Asetukset"}, {kCmdLogIn, kCmdUserAccountInfo}},
+      {{"Settings", "Asetukset"}, {kCmdLogIn, kCmdUserAccountInfo, kSep, kMenuUiLanguage}},
       {{"Window", "Ikkuna"},
        {kCmdLayoutSideBySide, kCmdLayoutStacked, kCmdLayoutTabbed, kCmdLayoutResultWindow, kSep,
         kCmdAlwaysOnTop}},
       {{"Help", "Ohjeet"}, {kCmdUserGuide, kCmdProductSupport, kCmdSendFeedback, kSep, kCmdAbout}},
   };
   return menus;
+}
+
+std::span<const MenuInfo> SubmenuTable() {
+  static const std::vector<MenuInfo> submenus = {
+      {kUiLanguageTitle, {kCmdUiLanguageEnglish, kCmdUiLanguageFinnish}, kMenuUiLanguage},
+  };
+  return submenus;
+}
+
+std::span<const UiLanguageCommand> UiLanguageCommands() {
+  return kUiLanguageCommands;
+}
+
+const CommandInfo& FindCommand(int id) {
+  const std::span<const CommandInfo> table = MainCommandTable();
+  const auto found = std::ranges::find(table, id, &CommandInfo::id);
+  if (found == table.end()) throw std::out_of_range("no main window command " + std::to_string(id));
+  return *found;
 }
 
 std::span<const int> PaneContextMenuCommands() {

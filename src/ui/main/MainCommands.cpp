@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/BundledIcon.h"
+#include "ui/Mnemonics.h"
 #include "ui/UiText.h"
+#include "ui/main/CommandIcons.h"
 #include "ui/main/CommandIds.h"
 
 namespace vorla {
@@ -13,6 +16,8 @@ namespace vorla {
 MainCommands::MainCommands(QWidget& window) : window_(window) {
   for (const CommandInfo& command : MainCommandTable())
     Add(command);
+  for (const CommandIcon& icon : CommandIcons())
+    (*this)[icon.id].setIcon(ThemeIcon(Utf8Text(icon.name)));
 }
 
 QAction& MainCommands::Add(const CommandInfo& command) {
@@ -34,21 +39,29 @@ QAction& MainCommands::operator[](int id) const {
 }
 
 void MainCommands::Fill(QMenu& menu, std::span<const int> commands) {
+  const std::span<const MenuInfo> submenus = SubmenuTable();
   for (const int id : commands) {
+    const auto submenu = std::ranges::find(submenus, id, &MenuInfo::id);
     if (id == kMenuSeparator) {
       menu.addSeparator();
+    } else if (submenu != submenus.end()) {
+      AddMenu(*menu.addMenu(QString()), *submenu);
     } else {
       menu.addAction(&(*this)[id]);
     }
   }
 }
 
+void MainCommands::AddMenu(QMenu& menu, const MenuInfo& info) {
+  menus_.push_back({&menu, info.title});
+  Fill(menu, info.commands);
+}
+
 void MainCommands::BuildMenuBar(QMenuBar& menuBar) {
-  for (const MenuInfo& info : MainMenuTable()) {
-    QMenu* menu = menuBar.addMenu(UiText(info.title, language_));
-    Fill(*menu, info.commands);
-    menus_.push_back({menu, info.title});
-  }
+  menuBar_ = &menuBar;
+  for (const MenuInfo& info : MainMenuTable())
+    AddMenu(*menuBar.addMenu(QString()), info);
+  Retranslate(language_);
 }
 
 QMenu* MainCommands::MenuOf(int id) const {
@@ -63,13 +76,15 @@ bool MainCommands::AppendOnce(int menuCommand, const CommandInfo& command) {
   if (!menu) return false;
   menu->addSeparator();
   menu->addAction(&Add(command));
+  AssignMnemonics(*menu);
   return true;
 }
 
 QMenu* MainCommands::BuildPaneContextMenu(QWidget* parent) {
-  auto* menu = new QMenu(parent);
-  Fill(*menu, PaneContextMenuCommands());
-  return menu;
+  paneMenu_ = new QMenu(parent);
+  Fill(*paneMenu_, PaneContextMenuCommands());
+  AssignMnemonics(*paneMenu_);
+  return paneMenu_;
 }
 
 void MainCommands::Retranslate(UiLanguage language) {
@@ -78,6 +93,12 @@ void MainCommands::Retranslate(UiLanguage language) {
     action->setText(UiText(texts_.at(id), language));
   for (const Menu& menu : menus_)
     menu.menu->setTitle(UiText(menu.title, language));
+  // The menu bar's menus first: the context menu shares their commands and keeps their
+  // letters.
+  if (menuBar_) AssignMnemonics(*menuBar_);
+  for (const Menu& menu : menus_)
+    AssignMnemonics(*menu.menu);
+  if (paneMenu_) AssignMnemonics(*paneMenu_);
 }
 
 }  // namespace vorla

@@ -24,19 +24,20 @@ class MainCommands {
   QAction& operator[](int id) const;
   bool Contains(int id) const { return actions_.contains(id); }
 
-  // Fills the menu bar from the menu table.
+  // Fills the menu bar from the menu table, its submenus included.
   void BuildMenuBar(QMenuBar& menuBar);
   // Appends a command of its own to a menu of the bar, once: false when it is there already.
   bool AppendOnce(int menuCommand, const CommandInfo& command);
   // The context menu of the panes.
   QMenu* BuildPaneContextMenu(QWidget* parent);
 
-  // Every text again in the language.
+  // Every text again in the language, each menu with its mnemonics.
   void Retranslate(UiLanguage language);
 
  private:
   QAction& Add(const CommandInfo& command);
   void Fill(QMenu& menu, std::span<const int> commands);
+  void AddMenu(QMenu& menu, const MenuInfo& info);
   // The menu of the bar that holds the command.
   QMenu* MenuOf(int id) const;
 
@@ -48,7 +49,10 @@ class MainCommands {
   QWidget& window_;
   std::map<int, QAction*> actions_;
   std::map<int, BilingualText> texts_;
+  // The menus of the bar and their submenus.
   std::vector<Menu> menus_;
+  QMenuBar* menuBar_ = nullptr;
+  QMenu* paneMenu_ = nullptr;
   UiLanguage language_ = UiLanguage::Finnish;
 };
 

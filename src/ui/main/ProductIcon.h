@@ -4,8 +4,8 @@
 
 namespace vorla {
 
-// The program's icon, for its windows and the notification area: a blue tile with a white
-// "V", drawn at the usual icon sizes.
+// The program's icon, for its windows, the taskbar and the notification area: two speech
+// bubbles on a blue tile (src/ui/icons/vorla-tool.svg), at the usual icon sizes.
 QIcon ProductIcon();
 
 }  // namespace vorla

@@ -3,6 +3,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include "common/CodePages.h"
+#include "documents/rtf/RtfReader.h"
 #include "ui/panes/EmbeddedObjects.h"
 
 namespace vorla {
@@ -16,6 +18,12 @@ QString QtText(const std::string& text) {
 }
 
 }  // namespace
+
+RichDocument ReadPaneRtf(std::string_view rtf, int codePage) {
+  return RtfReader(
+             {.keepObjects = true, .streamCodePage = codePage == kCodePageUtf8 ? kCodePageUtf8 : 0})
+      .Read(rtf);
+}
 
 void InsertRichDocument(QTextCursor& cursor, const RichDocument& document, double unitsPerTwip) {
   RegisterEmbeddedObjects(*cursor.document());

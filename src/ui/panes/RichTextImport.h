@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QTextCursor>
+#include <string_view>
 
 #include "documents/rtf/RichDocument.h"
 #include "ui/panes/RichTextFormats.h"
 
 namespace vorla {
+
+// RTF as the panes read it: objects kept, read as UTF-8 when the code page is UTF-8 (the
+// further-language families), else in the code pages the RTF declares.
+RichDocument ReadPaneRtf(std::string_view rtf, int codePage);
 
 // Inserts a document at the cursor: its first paragraph continues the cursor's block (and
 // gives it its format when the block is empty), every further paragraph starts a block.

@@ -73,9 +73,7 @@ void TextPane::SetRichDocument(RichDocument document) {
 }
 
 void TextPane::StreamInRtf(std::string_view rtf, int codePage) {
-  SetRichDocument(RtfReader({.keepObjects = true,
-                             .streamCodePage = codePage == kCodePageUtf8 ? kCodePageUtf8 : 0})
-                      .Read(rtf));
+  SetRichDocument(ReadPaneRtf(rtf, codePage));
 }
 
 void TextPane::SetText(std::string_view text, int codePage) {

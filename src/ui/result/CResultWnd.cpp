@@ -11,6 +11,7 @@
 
 #include "translation/ClipboardResult.h"
 #include "translation/JobTexts.h"
+#include "ui/Mnemonics.h"
 #include "ui/UiText.h"
 #include "ui/panes/FindDialog.h"
 #include "ui/panes/PaneFont.h"
@@ -22,9 +23,9 @@ namespace vorla {
 
 namespace {
 
-// The look of the tab strip and the status bar.
+// The tab strip stands this far from the window's corner; the style draws the tabs, sized
+// for their texts in the window's font.
 constexpr int kTabStripMargin = 4;
-constexpr const char* kTabStyle = "QTabBar::tab { width: 140px; height: 20px; padding: 3px 10px; }";
 constexpr int kStatusBarMinimumHeight = 20;
 // The first status part holds the speaker icon.
 constexpr int kFirstStatusPartWidth = 24;
@@ -55,8 +56,9 @@ CResultWnd::CResultWnd(Setup setup) : setup_(std::move(setup)) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   tabs_ = new QTabBar(central);
-  tabs_->setStyleSheet(kTabStyle);
   tabs_->setExpanding(false);
+  // The pane's frame is the strip's base line.
+  tabs_->setDrawBase(false);
   tabs_->addTab(UiText(kSourceTabText, language));
   tabs_->addTab(UiText(kTranslationTabText, language));
   tabs_->setCurrentIndex(kTranslationTab);
@@ -100,6 +102,8 @@ void CResultWnd::BuildMenus() {
   QMenu* file = menuBar()->addMenu(UiText(kFileMenu, language));
   file->addAction(print);
   file->addAction(UiText(kCloseCommand, language), this, &QWidget::close);
+  AssignMnemonics(*menuBar());
+  AssignMnemonics(*file);
 }
 
 void CResultWnd::ShowContextMenu(const QPoint& position) {
@@ -120,6 +124,7 @@ void CResultWnd::ShowContextMenu(const QPoint& position) {
   menu.addSeparator();
   QAction* find = menu.addAction(UiText(kFindCommand, language), this, &CResultWnd::Find);
   find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  AssignMnemonics(menu);
   menu.exec(pane_->viewport()->mapToGlobal(position));
 }
 

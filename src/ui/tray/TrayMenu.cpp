@@ -1,16 +1,20 @@
 #include "ui/tray/TrayMenu.h"
 
+#include "ui/Mnemonics.h"
 #include "ui/UiText.h"
+#include "ui/main/CommandIds.h"
+#include "ui/main/CommandTable.h"
 
 namespace vorla {
 
 namespace {
 
-constexpr BilingualText kTranslateClipboard{"Translate clipboard", "Käännä leikepöydän sisältö"};
-constexpr BilingualText kAutoTranslateClipboard{"Auto-Translate clipboard",
-                                                "Käännä leikepöytä automaattisesti"};
-constexpr BilingualText kAbout{"About Vorla Tool", "Tietoja Vorla Toolista"};
 constexpr BilingualText kClose{"Close Vorla Tool", "Sulje Vorla Tool"};
+
+// The items that are main-window commands carry their texts.
+QString CommandText(int id, UiLanguage language) {
+  return UiText(FindCommand(id).text, language);
+}
 
 }  // namespace
 
@@ -47,11 +51,12 @@ QMenu& TrayMenu::Menu() {
 
 void TrayMenu::Refresh() {
   const UiLanguage language = config_->GetUiLanguage();
-  translate_->setText(UiText(kTranslateClipboard, language));
-  autoTranslate_->setText(UiText(kAutoTranslateClipboard, language));
+  translate_->setText(CommandText(kCmdTranslateClipboard, language));
+  autoTranslate_->setText(CommandText(kCmdAutoTranslateClipboard, language));
   autoTranslate_->setChecked(actions_.AutoTranslate());
-  about_->setText(UiText(kAbout, language));
+  about_->setText(CommandText(kCmdAbout, language));
   close_->setText(UiText(kClose, language));
+  AssignMnemonics(menu_);
 }
 
 }  // namespace vorla

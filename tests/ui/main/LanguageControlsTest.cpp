@@ -1,6 +1,7 @@
 #include <QComboBox>
 
 #include "MainFrameFixture.h"
+#include "ui/Mnemonics.h"
 #include "ui/dialogs/LanguagePairDialog.h"
 #include "ui/main/CommandIds.h"
 #include "ui/main/LanguagePairBox.h"
@@ -24,7 +25,7 @@ class LanguageControlsTest : public MainFrameTest {
   int CountInLanguageMenu(const QString& text) const {
     int count = 0;
     for (const QAction* action : LanguageMenu().actions())
-      count += action->text() == text ? 1 : 0;
+      count += WithoutMnemonic(action->text()) == text ? 1 : 0;
     return count;
   }
   int SeparatorsInLanguageMenu() const {

@@ -14,6 +14,7 @@
 #include "UrlRecorder.h"
 #include "common/CodePages.h"
 #include "support/TempHome.h"
+#include "ui/Mnemonics.h"
 #include "ui/main/CommandIds.h"
 #include "ui/main/LanguagePairBox.h"
 
@@ -35,7 +36,7 @@ bool HasFormatting(const RichDocument& document) {
 QStringList MenuTitles(const CMainFrame& frame) {
   QStringList titles;
   for (const QAction* action : frame.menuBar()->actions())
-    titles << action->text();
+    titles << WithoutMnemonic(action->text());
   return titles;
 }
 
@@ -52,7 +53,7 @@ TEST_F(MainFrameTest, UiLanguageSwitchRenamesEverything) {
   EXPECT_EQ(config_->GetUiLanguage(), UiLanguage::Finnish);
   EXPECT_EQ(MenuTitles(*frame_), (QStringList{"Tiedosto", "Muokkaa", "Toiminnot", "Kieli",
                                               "Asetukset", "Ikkuna", "Ohjeet"}));
-  EXPECT_EQ(frame_->Command(kCmdCancelTranslation).text(),
+  EXPECT_EQ(WithoutMnemonic(frame_->Command(kCmdCancelTranslation).text()),
             QString::fromUtf8("Keskeytä kääntäminen"));
   EXPECT_TRUE(ShowsLabel(*frame_, QString::fromUtf8("Käännettävä teksti")));
   EXPECT_TRUE(ShowsLabel(*frame_, QString::fromUtf8("Käännössuunta:")));
@@ -63,7 +64,7 @@ TEST_F(MainFrameTest, UiLanguageSwitchRenamesEverything) {
   EXPECT_EQ(Stored("defuilan"), "0");
   EXPECT_EQ(MenuTitles(*frame_),
             (QStringList{"File", "Edit", "Action", "Language", "Settings", "Window", "Help"}));
-  EXPECT_EQ(frame_->Command(kCmdTranslate).text(), "Translate");
+  EXPECT_EQ(WithoutMnemonic(frame_->Command(kCmdTranslate).text()), "Translate");
   EXPECT_TRUE(ShowsLabel(*frame_, "Translation"));
   EXPECT_EQ(frame_->Status().Text(), "User interface language changed to English");
 }
@@ -73,7 +74,9 @@ TEST_F(MainFrameTest, PaneContextMenuHoldsTheBuiltCommandsInOrder) {
   ASSERT_EQ(menus.size(), 1);
   QStringList items;
   for (const QAction* action : menus[0]->actions())
-    items << (action->isSeparator() ? "-" : action->text() + " " + action->shortcut().toString());
+    items << (action->isSeparator()
+                  ? "-"
+                  : WithoutMnemonic(action->text()) + " " + action->shortcut().toString());
   EXPECT_EQ(items, (QStringList{"Translate F3", "Translate and open result in new window ", "-",
                                 "Show sentence alignment Ctrl+Q", "Synchronized window scrolling ",
                                 "-", "Remove all text formatting Ctrl+K", "-", "Copy ", "Paste ",

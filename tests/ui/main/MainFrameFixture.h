@@ -10,6 +10,7 @@
 #include "config/ConfigFixture.h"
 #include "config/MemorySettingsStore.h"
 #include "translation/CWindowsTranslator.h"
+#include "ui/Mnemonics.h"
 #include "ui/RecordingMessageBox.h"
 #include "ui/main/CMainFrame.h"
 
@@ -39,7 +40,7 @@ class MainFrameTest : public testing::Test {
 
   QMenu& MenuTitled(const QString& title) const {
     for (QAction* action : frame_->menuBar()->actions()) {
-      if (action->text() == title) return *action->menu();
+      if (WithoutMnemonic(action->text()) == title) return *action->menu();
     }
     throw std::runtime_error("no menu " + title.toStdString());
   }
