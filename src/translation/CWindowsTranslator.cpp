@@ -61,8 +61,9 @@ void CWindowsTranslator::CancelTranslationCommand() {
   const Hooks hooks = GetHooks();
   if (hooks.window) hooks.window->EnableCancelCommand(false);
   if (const RefPtr<IProgressSink>& progress = hooks.mainWindow.progress) {
-    progress->ShowStatus(kTranslationCancelled.In(config_->GetUiLanguage()), ProgressBar::Hide, 0);
-    progress->ShowInTargetPane({});
+    progress->ShowStatus({}, kTranslationCancelled.In(config_->GetUiLanguage()), ProgressBar::Hide,
+                         0);
+    progress->ShowInTargetPane({}, {});
   }
 }
 
