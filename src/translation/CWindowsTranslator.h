@@ -163,7 +163,10 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   int CheckPrice(WindowsTranslationInstance& job, const Hooks& hooks,
                  std::optional<PriceRecord>& price);
   int ShowLanguageNotice(WindowsTranslationInstance& job, const Hooks& hooks);
-  void AfterTranslation(WindowsTranslationInstance& job, const std::optional<PriceRecord>& price);
+  // After a successful request: the service's pick of languages (when the pair is still the
+  // one `sent`) and the quota.
+  void AfterTranslation(WindowsTranslationInstance& job, const LanguagePair& sent,
+                        const std::optional<PriceRecord>& price);
   void Deliver(WindowsTranslationInstance& job, const Hooks& hooks);
   void DeliverFile(WindowsTranslationInstance& job);
   template <class T>

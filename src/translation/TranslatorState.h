@@ -61,6 +61,10 @@ class TranslatorState : public LanguageView, public LoginSession {
   // Sets both codes and the switch, as a menu command or the language dialog does, and
   // clears the pending notice. False, and nothing changed, for an unknown code.
   bool ChoosePair(const LanguagePair& pair);
+  // The languages the service chose under automatic direction become the current ones,
+  // unless the pair is no longer `sent` (the user chose another while the job ran): the
+  // service's pick and the user's choice are never mixed.
+  void AdoptServicePick(const LanguagePair& sent, int source, int target);
   // Whether the current pair is a further-language translation of this account.
   bool IsFurtherPair() const;
   // Re-checks the current pair against the account type and the available pairs.

@@ -105,5 +105,30 @@ TEST_F(TranslatorPriceTest, FurtherLanguageNoticeBeforeTheFirstTranslation) {
   EXPECT_EQ(*Requests("tr").at(0).Field("srclan"), "223");
 }
 
+TEST_F(TranslatorPriceTest, AJobCancelledDuringItsLoginAsksNoQuestion) {
+  config_->settings().WriteInteger("LanInf1", 223);
+  config_->settings().WriteInteger("LanInf2", 219);
+  config_->settings().WriteBoolean("LanInf3", false);
+  MakeTranslator();
+  sim::SimAccount further;
+  further.name = "further";
+  further.digest = sim::PasswordDigest("pass");
+  further.accountType = 4;
+  further.priceExempt = 1;
+  sim_.context().accounts.Add(further);
+  prompt_->answers = {{"further", "pass"}};
+  sim::Faults slowLogin;
+  slowLogin.stallBefore = std::chrono::milliseconds(300);
+  sim_.SetFaults("chkrauth", slowLogin);
+
+  const auto job = translator_->StartTranslation({});
+  AwaitRequest("chkrauth");
+  translator_->CancelTranslationCommand();
+  EXPECT_EQ(job->WaitForResult(), kResultInterrupted);
+  EXPECT_TRUE(translator_->State().IsLoggedIn());
+  EXPECT_TRUE(notice_->askedFor.empty());
+  EXPECT_TRUE(Requests("tr").empty());
+}
+
 }  // namespace
 }  // namespace vorla

@@ -169,6 +169,23 @@ TEST_F(TranslatorTest, AutomaticDirectionTakesTheLanguagesTheServiceChose) {
   EXPECT_EQ(translator_->LastTranslationLanguages(), (LanguagePair{1, 0, false}));
 }
 
+TEST_F(TranslatorTest, APairChosenDuringTheTranslationIsKeptWhole) {
+  translator_->State().ChoosePair({0, 1, true});
+  sim::Faults reversed;
+  reversed.rawAnswer = test::TranslationAnswer("ok", 1, 0) + sim::Int32s({0});
+  reversed.stallBefore = 300ms;
+  sim_.SetFaults("tr", reversed);
+  SetPane("Hyvää päivää.");
+  const auto job = translator_->StartTranslation({});
+  AwaitRequest("tr");
+  translator_->State().ChoosePair({0, 2, false});
+  ASSERT_EQ(job->WaitForResult(), 0);
+  // Neither the service's pick nor a mix of it with the choice.
+  EXPECT_EQ(translator_->State().GetPair(), (LanguagePair{0, 2, false}));
+  EXPECT_EQ(config_->settings().ReadInteger("LanInf1", -1), 0);
+  EXPECT_EQ(config_->settings().ReadInteger("LanInf2", -1), 2);
+}
+
 TEST_F(TranslatorTest, FurtherLanguagesSendUtf8WithoutAlignment) {
   UseFurtherLanguageAccount();
   translator_->State().ChoosePair({223, 219, false});
