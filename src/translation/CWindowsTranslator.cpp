@@ -38,9 +38,11 @@ void CWindowsTranslator::RegisterCurrentJob(const RefPtr<WindowsTranslationInsta
   std::shared_ptr<TranslatorWindow> window;
   {
     std::lock_guard lock(mutex_);
-    previous = std::exchange(currentJob_, job);
+    currentJob_ = job;
+    previous = std::exchange(lastMainWindowJob_, job);
     window = hooks_.window;
   }
+  // Also a job that has ended: what it reported may still wait for the window thread.
   if (previous) previous->Cancel();
   if (window) window->EnableCancelCommand(true);
 }

@@ -97,7 +97,8 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   // display: 0, or 15 with the login's text as the job's result text.
   int EnsureLoggedIn(WindowsTranslationInstance& job);
 
-  // The main window's current job. Registering cancels the one registered before.
+  // The main window's current job. Registering cancels the one registered before, even when
+  // it has ended, so that none of its reports still queued is shown.
   void RegisterCurrentJob(const RefPtr<WindowsTranslationInstance>& job);
   // Cancels and unregisters the current job; whether there was one.
   bool CancelCurrentJob();
@@ -182,6 +183,8 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   UserPreferences preferences_;
   ClipboardText savedClipboardText_;
   RefPtr<WindowsTranslationInstance> currentJob_;
+  // The job registered last, kept after it ended until the next one supersedes it.
+  RefPtr<WindowsTranslationInstance> lastMainWindowJob_;
   int lastResult_ = -1;
   LanguagePair lastLanguages_;
 

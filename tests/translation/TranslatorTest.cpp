@@ -116,6 +116,19 @@ TEST_F(TranslatorTest, SecondTranslationCancelsTheFirstWhichReportsNothing) {
   EXPECT_EQ(translator_->LastResult(), 0);
 }
 
+TEST_F(TranslatorTest, TheNextTranslationAlsoSupersedesOneThatHasEnded) {
+  SetPane("First text.");
+  const auto first = translator_->StartTranslation({});
+  ASSERT_EQ(first->WaitForResult(), 0);
+  // Its reports may still wait for the window thread, which asks the job before showing one.
+  EXPECT_TRUE(first->Identity().MayShow());
+  SetPane("Second text.");
+  const auto second = translator_->StartTranslation({});
+  EXPECT_FALSE(first->Identity().MayShow());
+  EXPECT_EQ(second->WaitForResult(), 0);
+  EXPECT_TRUE(second->Identity().MayShow());
+}
+
 TEST_F(TranslatorTest, CancelDuringAStalledDownloadEndsPromptly) {
   sim::Faults stalled;
   stalled.stallAt = 100;
