@@ -168,21 +168,19 @@ void CKivaroApp::ExitInstance() {
   clipboard_.reset();
   const bool workersEnded = translator_->Shutdown();
   config_->CleanDocumentsWorkFolder();
-  if (!workersEnded) {
-    // A worker or a login that outlived the wait may still use the translator, the
-    // questions, the dictionary sets, the configuration and libcurl: they stay for the rest
-    // of the process.
-    static_cast<void>(new RefPtr<CWindowsTranslator>(std::move(translator_)));
-    static_cast<void>(new std::shared_ptr<WindowThreadQuestions>(std::move(questions_)));
-    static_cast<void>(dictionaries_.release());
-    static_cast<void>(serviceState_.release());
-    static_cast<void>(curl_.release());
-    return;
-  }
+  // The translator joins its login threads before it goes, and a worker still running holds
+  // it, its hooks and the configuration; what logins report to goes after it.
   translator_.reset();
   questions_.reset();
   config_.reset();
   dictionaries_.reset();
+  if (!workersEnded) {
+    // A worker that outlived the wait may still be in a request: the process-wide state of
+    // the requests stays for the rest of the process.
+    static_cast<void>(serviceState_.release());
+    static_cast<void>(curl_.release());
+    return;
+  }
   serviceState_.reset();
   curl_.reset();
 }

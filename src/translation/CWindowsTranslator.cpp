@@ -15,6 +15,9 @@ CWindowsTranslator::CWindowsTranslator(RefPtr<Config> config, int sessionNumber)
       preferences_(UserPreferences::Read(config_->settings())) {}
 
 CWindowsTranslator::~CWindowsTranslator() {
+  // Login threads report to the translator and use its hooks: they end before any member
+  // goes.
+  state_->JoinLoginThreads();
   // A worker that held the last reference ends on its own thread, which cannot join itself.
   for (Worker& worker : workers_) {
     if (worker.thread.get_id() == std::this_thread::get_id()) worker.thread.detach();

@@ -135,9 +135,9 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   void SetSavedClipboardText(ClipboardText text);
 
   // At exit: sets the closing flag, cancels every running job and login and waits for the
-  // workers and the login threads at most the given time; a worker still running then ends
-  // on its own, holding what it uses. Whether every one has ended: a login thread that has
-  // not uses the translator until it ends, so the translator must then stay.
+  // workers and the login threads at most the given time; whether every one has ended. A
+  // worker still running then ends on its own, holding the translator; a login thread still
+  // running is joined when the translator goes.
   bool Shutdown(std::chrono::milliseconds wait = std::chrono::milliseconds(3000));
 
   // ---- IAuthenticationObserver

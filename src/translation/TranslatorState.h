@@ -140,6 +140,9 @@ class TranslatorState : public LanguageView, public LoginSession {
   // At exit: waits until every login thread has ended, at most until the deadline; whether
   // they all have. One still running uses the state and its hooks until it ends.
   bool WaitForLoginThreads(std::chrono::steady_clock::time_point deadline);
+  // Waits until every login thread has ended, however long that takes: for the owner of the
+  // observer, before it goes.
+  void JoinLoginThreads();
   // Fetches the lexicon lists of the logged-in user and hands them to the receiver: 0, the
   // service's status, 2 for a failed exchange, 9 for an answer too long.
   int GetLexiconInfo();

@@ -274,10 +274,24 @@ TEST_F(TranslatorTest, ShutdownCancelsRunningJobsAndWaitsBoundedly) {
   const auto job = translator_->StartTranslation({});
   AwaitRequest("tr");
   const auto start = std::chrono::steady_clock::now();
-  translator_->Shutdown(5s);
+  EXPECT_TRUE(translator_->Shutdown(5s));
   EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
   EXPECT_EQ(job->WaitForResult(), kResultInterrupted);
   EXPECT_TRUE(job->IsCancelled());
+}
+
+TEST_F(TranslatorTest, ShutdownEndsALoginThreadStalledInItsRequest) {
+  sim::Faults stalled;
+  stalled.stallBefore = 60s;
+  sim_.SetFaults("chkrauth", stalled);
+  translator_->State().StartLoginThread(4, 0, true);
+  AwaitRequest("chkrauth");
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_TRUE(translator_->Shutdown(5s));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
+  EXPECT_FALSE(translator_->State().IsLoggedIn());
+  // The login ended with its cancelled request: it asked nothing more.
+  EXPECT_EQ(Requests("chkrauth").size(), 1u);
 }
 
 }  // namespace
