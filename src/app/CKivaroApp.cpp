@@ -27,9 +27,6 @@ namespace {
 constexpr BilingualText kUserGuideHint{"Press F8 to open the User Guide.",
                                        "Ohjelman käyttöopas avautuu painamalla F8-näppäintä."};
 
-constexpr int kStartLoginAttempts = 4;
-constexpr int kSilentStatusLine = 0;
-
 }  // namespace
 
 CKivaroApp::~CKivaroApp() {
@@ -54,6 +51,13 @@ void CKivaroApp::InitInstance() {
   config_->SetMessageBox(std::make_shared<QtMessageBox>(questions_));
   mainFrame_ = std::make_unique<CMainFrame>(config_, translator_, connections_);
   questions_->SetMainWindow(mainFrame_.get());
+  // The program ends with the main window: the result windows, windows of their own, close
+  // with it (their jobs end with 10), and the event loop ends.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
+  QObject::connect(mainFrame_.get(), &CMainFrame::Closed, [] {
+    DesktopResultWindows::CloseAll();
+    QCoreApplication::quit();
+  });
   PlugInTranslator();
   StartClipboardTranslation();
 
@@ -61,7 +65,8 @@ void CKivaroApp::InitInstance() {
   mainFrame_->show();
   AddTrayIcon();
   mainFrame_->ShowStatusText(UiText(kUserGuideHint, config_->GetUiLanguage()));
-  LogInAtStart();
+  // The user is logged out until something needs the service: a translation, the account
+  // window or "Log in..." logs in then.
   mainFrame_->SourcePane().setFocus();
 }
 
@@ -90,12 +95,6 @@ void CKivaroApp::PlugInTranslator() {
   login.observer = translator_.get();
   login.lexicons = dictionaries_.get();
   state.SetLoginHooks(std::move(login));
-}
-
-void CKivaroApp::LogInAtStart() {
-  // A remembered login goes silently and keeps the hint in the status line; without one the
-  // login dialog asks. The language controls follow the account once it has logged in.
-  translator_->State().StartLoginThread(kStartLoginAttempts, kSilentStatusLine, false);
 }
 
 void CKivaroApp::MeasureDisplay() {

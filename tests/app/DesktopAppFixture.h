@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -23,8 +24,8 @@
 namespace vorla::test {
 
 // The desktop client against a simulator with the demo account, whose login is stored as
-// `vorla login` stores it, so that the client logs in silently. The closing flag of a
-// program is set once, so every test starts one client (ctest runs each test as a process).
+// `vorla login` stores it, so that the client logs in silently when it needs to. The closing flag
+// of a program is set once, so every test starts one client (ctest runs each test as a process).
 class DesktopAppTest : public testing::Test {
  protected:
   DesktopAppTest() {
@@ -54,12 +55,8 @@ class DesktopAppTest : public testing::Test {
     return Settings(std::make_shared<QtSettingsStore>(Environment::FromProcess()));
   }
 
-  // Starts the client and waits for its login at start.
+  // Starts the client; it logs in when something first needs the service.
   void Start() {
-    StartWithoutWaiting();
-    ASSERT_TRUE(RunUntil([this] { return app_->Translator().State().IsLoggedIn(); }));
-  }
-  void StartWithoutWaiting() {
     app_ = std::make_unique<CKivaroApp>();
     app_->InitInstance();
     QApplication::setActiveWindow(&Frame());
@@ -67,13 +64,41 @@ class DesktopAppTest : public testing::Test {
 
   CMainFrame& Frame() const { return *app_->MainFrame(); }
 
-  // Types the text into the emptied source pane and presses F3.
-  void Translate(const QString& text) const {
+  // Types the text into the emptied source pane.
+  void TypeSource(const QString& text) const {
     TextPane& source = Frame().SourcePane();
     source.clear();
     source.setFocus();
     QTest::keyClicks(&source, text);
-    QTest::keyClick(&source, Qt::Key_F3);
+  }
+  // The same, then presses F3.
+  void Translate(const QString& text) const {
+    TypeSource(text);
+    QTest::keyClick(&Frame().SourcePane(), Qt::Key_F3);
+  }
+
+  // How the program's own event loop ended: its exit code and how long it ran.
+  struct RunOutcome {
+    int code = 0;
+    std::chrono::milliseconds took{};
+  };
+  static constexpr int kStillRunning = 99;
+  // Runs the program's event loop (CKivaroApp::Run, which exits afterwards) and closes the
+  // main window as soon as it runs. A loop still running after 20 seconds is ended with
+  // kStillRunning.
+  RunOutcome RunAndCloseTheMainWindow() {
+    QTimer::singleShot(0, &Frame(), [this] { Frame().close(); });
+    QTimer stillRunning;
+    stillRunning.setSingleShot(true);
+    QObject::connect(&stillRunning, &QTimer::timeout,
+                     [] { QCoreApplication::exit(kStillRunning); });
+    stillRunning.start(std::chrono::seconds(20));
+    const auto start = std::chrono::steady_clock::now();
+    RunOutcome outcome;
+    outcome.code = app_->Run();
+    outcome.took = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    return outcome;
   }
 
   // Runs the window thread until the condition holds (at most 30 seconds); whether it held.
