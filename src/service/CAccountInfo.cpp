@@ -39,6 +39,7 @@ void CAccountInfo::Show(std::string_view text) const {
 }
 
 CAccountInfo::Outcome CAccountInfo::LoadAccount() {
+  if (IsClosed()) return {kResultInterrupted, {}};
   const UiLanguage language = state_.GetConfig().GetUiLanguage();
   if (!state_.HasValidLogin()) {
     state_.SetLoggedIn(false);

@@ -34,7 +34,7 @@ class CAccountInfo final : public UnknownImpl<IUnknown> {
 
   // Makes sure the user is logged in (a login older than its validity counts as none, and
   // logs in again with 4 attempts), then reads the account; the account type and quota go
-  // to the translator state.
+  // to the translator state. Once the window has closed: 10, and nothing is sent.
   Outcome LoadAccount();
   const std::optional<AccountInfo>& Account() const { return account_; }
 
