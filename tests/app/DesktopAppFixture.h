@@ -19,6 +19,8 @@
 #include "app/CKivaroApp.h"
 #include "platform/QtStandardFolders.h"
 #include "service/CMD5Checksum.h"
+#include "ui/dialogs/AccountInfoPage.h"
+#include "ui/dialogs/AccountWindow.h"
 #include "ui/main/CommandIds.h"
 
 namespace vorla::test {
@@ -134,6 +136,15 @@ class DesktopAppTest : public testing::Test {
     faults.stallBefore = stall;
     faults.times = 1;
     sim_.SetFaults(command, faults);
+  }
+
+  // "User account info", and the user name the window shows once its worker has read the
+  // account; empty when there is no single account window or it does not finish.
+  QString AccountWindowUserName() const {
+    Frame().Command(kCmdUserAccountInfo).trigger();
+    const QList<AccountWindow*> windows = Frame().findChildren<AccountWindow*>();
+    if (windows.size() != 1 || !RunUntil([&] { return !windows[0]->IsBusy(); })) return {};
+    return windows[0]->InfoPage().UserName().text();
   }
 
   QString TranslationText() const { return Frame().TranslationPane().toPlainText(); }

@@ -124,22 +124,14 @@ TEST_F(DesktopAppTest, AccountCommandsOpenTheLoginDialogAndTheAccountWindow) {
   EXPECT_TRUE(asked);
   EXPECT_EQ(RequestsOf("chkrauth"), 1u);
 
-  Frame().Command(kCmdUserAccountInfo).trigger();
-  const QList<AccountWindow*> windows = Frame().findChildren<AccountWindow*>();
-  ASSERT_EQ(windows.size(), 1);
-  ASSERT_TRUE(RunUntil([&] { return !windows[0]->IsBusy(); }));
-  EXPECT_EQ(windows[0]->InfoPage().UserName().text(), "demo");
+  EXPECT_EQ(AccountWindowUserName(), "demo");
   // The login of the command still holds.
   EXPECT_EQ(RequestsOf("chkrauth"), 1u);
 }
 
 TEST_F(DesktopAppTest, TheAccountWindowLogsInWhenItOpens) {
   Start();
-  Frame().Command(kCmdUserAccountInfo).trigger();
-  const QList<AccountWindow*> windows = Frame().findChildren<AccountWindow*>();
-  ASSERT_EQ(windows.size(), 1);
-  ASSERT_TRUE(RunUntil([&] { return !windows[0]->IsBusy(); }));
-  EXPECT_EQ(windows[0]->InfoPage().UserName().text(), "demo");
+  EXPECT_EQ(AccountWindowUserName(), "demo");
   EXPECT_EQ(RequestsOf("chkrauth"), 1u);
 }
 
