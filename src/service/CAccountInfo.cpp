@@ -30,7 +30,7 @@ void CAccountInfo::Close() {
 
 bool CAccountInfo::PrepareClient() {
   client_.Initialise(RefPtr<Config>(&state_.GetConfig()), &state_, connections_);
-  // A Close before the client was made ready cancelled the one before.
+  // Initialising forgets a cancel: a Close that came before is seen here instead.
   return !IsClosed();
 }
 

@@ -103,6 +103,8 @@ int CWindowsTranslator::CheckPrice(WindowsTranslationInstance& job, const Hooks&
   const bool suffices = BalanceSuffices(state_->GetAccountType(), quota, record);
   const bool ask = state_->GetAskConfirmation();
   if (suffices && !ask) return 0;
+  // A cancelled job asks nothing more.
+  if (job.IsCancelled()) return kResultInterrupted;
 
   TranslationInfo info;
   info.source = InfoSourceOf(job);
@@ -110,8 +112,6 @@ int CWindowsTranslator::CheckPrice(WindowsTranslationInstance& job, const Hooks&
   info.price = record.price;
   info.balance = quota;
   info.balanceSuffices = suffices;
-  // A cancelled job asks nothing more.
-  if (job.IsCancelled()) return kResultInterrupted;
   PriceAnswer answer{false, ask};
   // While the program closes, every question answers "Cancel" at once.
   if (hooks.priceConfirmation && !IsApplicationClosing()) {
