@@ -280,6 +280,55 @@ TEST_F(TranslatorTest, ShutdownCancelsRunningJobsAndWaitsBoundedly) {
   EXPECT_TRUE(job->IsCancelled());
 }
 
+// What a window went through, kept by the test after the window has gone.
+class WindowLog {
+ public:
+  void Add(std::string line) {
+    std::lock_guard lock(mutex_);
+    lines_.push_back(std::move(line));
+  }
+  Lines Get() const {
+    std::lock_guard lock(mutex_);
+    return lines_;
+  }
+
+ private:
+  mutable std::mutex mutex_;
+  Lines lines_;
+};
+
+class LoggingWindow final : public TranslatorWindow {
+ public:
+  explicit LoggingWindow(std::shared_ptr<WindowLog> log) : log_(std::move(log)) {}
+  ~LoggingWindow() override { log_->Add("gone"); }
+  void EnableCancelCommand(bool) override {}
+  void RefreshLanguageControls(bool) override { log_->Add("languages"); }
+  void SpeakTranslation() override {}
+
+ private:
+  std::shared_ptr<WindowLog> log_;
+};
+
+TEST_F(TranslatorTest, ALoginThreadEndsBeforeTheTranslatorItReportsToGoes) {
+  auto translator = MakeRef<CWindowsTranslator>(config_, 1);
+  translator->State().SetLoginHooks(
+      {connections_, prompt_, statusBar_, translator.get(), sets_.get()});
+  const auto log = std::make_shared<WindowLog>();
+  CWindowsTranslator::Hooks hooks = FakeHooks();
+  // The translator's hooks hold the only reference to the window.
+  hooks.window = std::make_shared<LoggingWindow>(log);
+  translator->SetHooks(std::move(hooks));
+  sim::Faults slow;
+  slow.stallBefore = 300ms;
+  sim_.SetFaults("chkrauth", slow);
+  translator->State().StartLoginThread(4, 0, true);
+  AwaitRequest("chkrauth");
+
+  translator.reset();
+  // The login reported its end to the window while the translator still had it.
+  EXPECT_EQ(log->Get(), (Lines{"languages", "gone"}));
+}
+
 TEST_F(TranslatorTest, ShutdownEndsALoginThreadStalledInItsRequest) {
   sim::Faults stalled;
   stalled.stallBefore = 60s;
