@@ -28,9 +28,6 @@ namespace {
 constexpr BilingualText kUserGuideHint{"Press F8 to open the User Guide.",
                                        "Ohjelman käyttöopas avautuu painamalla F8-näppäintä."};
 
-constexpr int kStartLoginAttempts = 4;
-constexpr int kSilentStatusLine = 0;
-
 }  // namespace
 
 CKivaroApp::~CKivaroApp() {
@@ -57,6 +54,13 @@ void CKivaroApp::InitInstance() {
   config_->SetMessageBox(std::make_shared<QtMessageBox>(questions_));
   mainFrame_ = std::make_unique<CMainFrame>(config_, translator_, connections_);
   questions_->SetMainWindow(mainFrame_.get());
+  // The program ends with the main window: the result windows, windows of their own, close
+  // with it (their jobs end with 10), and the event loop ends.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
+  QObject::connect(mainFrame_.get(), &CMainFrame::Closed, [] {
+    DesktopResultWindows::CloseAll();
+    QCoreApplication::quit();
+  });
   PlugInTranslator();
   StartClipboardTranslation();
 
@@ -64,7 +68,8 @@ void CKivaroApp::InitInstance() {
   mainFrame_->show();
   AddTrayIcon();
   mainFrame_->ShowStatusText(UiText(kUserGuideHint, config_->GetUiLanguage()));
-  LogInAtStart();
+  // The user is logged out until something needs the service: a translation, the account
+  // window or "Log in..." logs in then.
   mainFrame_->SourcePane().setFocus();
 }
 
@@ -93,12 +98,6 @@ void CKivaroApp::PlugInTranslator() {
   login.observer = translator_.get();
   login.lexicons = dictionaries_.get();
   state.SetLoginHooks(std::move(login));
-}
-
-void CKivaroApp::LogInAtStart() {
-  // A remembered login goes silently and keeps the hint in the status line; without one the
-  // login dialog asks. The language controls follow the account once it has logged in.
-  translator_->State().StartLoginThread(kStartLoginAttempts, kSilentStatusLine, false);
 }
 
 void CKivaroApp::MeasureDisplay() {
@@ -173,21 +172,19 @@ void CKivaroApp::ExitInstance() {
   clipboard_.reset();
   const bool workersEnded = translator_->Shutdown();
   config_->CleanDocumentsWorkFolder();
-  if (!workersEnded) {
-    // A worker or a login that outlived the wait may still use the translator, the
-    // questions, the dictionary sets, the configuration and libcurl: they stay for the rest
-    // of the process.
-    static_cast<void>(new RefPtr<CWindowsTranslator>(std::move(translator_)));
-    static_cast<void>(new std::shared_ptr<WindowThreadQuestions>(std::move(questions_)));
-    static_cast<void>(dictionaries_.release());
-    static_cast<void>(serviceState_.release());
-    static_cast<void>(curl_.release());
-    return;
-  }
+  // The translator joins its login threads before it goes, and a worker still running holds
+  // it, its hooks and the configuration; what logins report to goes after it.
   translator_.reset();
   questions_.reset();
   config_.reset();
   dictionaries_.reset();
+  if (!workersEnded) {
+    // A worker that outlived the wait may still be in a request: the process-wide state of
+    // the requests stays for the rest of the process.
+    static_cast<void>(serviceState_.release());
+    static_cast<void>(curl_.release());
+    return;
+  }
   serviceState_.reset();
   curl_.reset();
 }

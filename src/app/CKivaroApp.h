@@ -53,7 +53,6 @@ class CKivaroApp final : private TrayActions {
   void MeasureDisplay();
   // The translator's and the logins' hooks: the window's side and the questions.
   void PlugInTranslator();
-  void LogInAtStart();
   void AddTrayIcon();
   void StartClipboardTranslation();
 

@@ -29,7 +29,8 @@ void CliProgress::EndBar() {
   barShown_ = false;
 }
 
-void CliProgress::ShowStatus(std::string_view text, ProgressBar bar, int percent) {
+void CliProgress::ShowStatus(const JobIdentity&, std::string_view text, ProgressBar bar,
+                             int percent) {
   std::lock_guard lock(mutex_);
   if (bar == ProgressBar::SetTo) {
     // The text of a percentage ends with it; the bar says the same.
@@ -43,13 +44,13 @@ void CliProgress::ShowStatus(std::string_view text, ProgressBar bar, int percent
   statusLine_->ShowStatus(text);
 }
 
-void CliProgress::ShowFailure(std::string_view message) {
+void CliProgress::ShowFailure(const JobIdentity&, std::string_view message) {
   std::lock_guard lock(mutex_);
   EndBar();
   std::cerr << message << '\n';
 }
 
-void CliDelivery::Deliver(TranslationDelivery delivery) {
+void CliDelivery::Deliver(const JobIdentity&, TranslationDelivery delivery) {
   std::lock_guard lock(mutex_);
   delivery_ = std::move(delivery);
 }

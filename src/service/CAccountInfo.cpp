@@ -23,11 +23,23 @@ CAccountInfo::CAccountInfo(TranslatorState& state, std::shared_ptr<HttpConnFacto
                            std::shared_ptr<StatusBar> statusLine)
     : state_(state), connections_(std::move(connections)), statusLine_(std::move(statusLine)) {}
 
+void CAccountInfo::Close() {
+  closed_ = true;
+  client_.Cancel();
+}
+
+bool CAccountInfo::PrepareClient() {
+  client_.Initialise(RefPtr<Config>(&state_.GetConfig()), &state_, connections_);
+  // Initialising forgets a cancel: a Close that came before is seen here instead.
+  return !IsClosed();
+}
+
 void CAccountInfo::Show(std::string_view text) const {
   if (statusLine_ && !IsClosed()) statusLine_->ShowStatus(text);
 }
 
 CAccountInfo::Outcome CAccountInfo::LoadAccount() {
+  if (IsClosed()) return {kResultInterrupted, {}};
   const UiLanguage language = state_.GetConfig().GetUiLanguage();
   if (!state_.HasValidLogin()) {
     state_.SetLoggedIn(false);
@@ -41,10 +53,8 @@ CAccountInfo::Outcome CAccountInfo::LoadAccount() {
     }
   }
   Show(kLoadingText.In(language));
-  ServiceClient client;
-  client.Initialise(RefPtr<Config>(&state_.GetConfig()), &state_, connections_);
   std::string text;
-  const int status = client.GetAccountInfo(text, 1);
+  const int status = PrepareClient() ? client_.GetAccountInfo(text, 1) : kResultInterrupted;
   account_ = status == 0 ? ParseAccountInfo(text) : std::nullopt;
   if (!account_) {
     return {status != 0 ? status : kResultServerError, std::string(kReadFailedText.In(language))};
@@ -66,9 +76,7 @@ CAccountInfo::PasswordOutcome CAccountInfo::ChangePassword(std::string_view curr
     return outcome;
   }
   Show(kSavingPasswordText.In(language));
-  ServiceClient client;
-  client.Initialise(RefPtr<Config>(&state_.GetConfig()), &state_, connections_);
-  outcome.status = client.UpdateAccountInfo(newPassword);
+  outcome.status = PrepareClient() ? client_.UpdateAccountInfo(newPassword) : kResultInterrupted;
   Show({});
   if (outcome.status != 0) {
     outcome.message = PasswordChangeFailedMessage(outcome.status, language);

@@ -10,6 +10,7 @@
 #include "service/AccountInfo.h"
 #include "service/HttpConnFactory.h"
 #include "service/PasswordChange.h"
+#include "service/ServiceClient.h"
 #include "translation/StatusBar.h"
 
 namespace vorla {
@@ -18,7 +19,8 @@ class TranslatorState;
 
 // The user account window's data and work without its window: reading the account and
 // changing the password. Shared by the window and its worker threads (each holds a
-// reference); once the window closes, workers that end later leave it alone.
+// reference); closing the window cancels the exchange under way, and workers that end later
+// leave it alone.
 class CAccountInfo final : public UnknownImpl<IUnknown> {
  public:
   // statusLine shows what a worker is doing (may be null).
@@ -32,7 +34,7 @@ class CAccountInfo final : public UnknownImpl<IUnknown> {
 
   // Makes sure the user is logged in (a login older than its validity counts as none, and
   // logs in again with 4 attempts), then reads the account; the account type and quota go
-  // to the translator state.
+  // to the translator state. Once the window has closed: 10, and nothing is sent.
   Outcome LoadAccount();
   const std::optional<AccountInfo>& Account() const { return account_; }
 
@@ -47,19 +49,24 @@ class CAccountInfo final : public UnknownImpl<IUnknown> {
   PasswordOutcome ChangePassword(std::string_view current, std::string_view newPassword,
                                  std::string_view confirmation);
 
-  void Close() { closed_ = true; }
+  // The window has closed: the exchange under way ends at once.
+  void Close();
   bool IsClosed() const { return closed_; }
 
   ~CAccountInfo() override = default;
 
  private:
   void Show(std::string_view text) const;
+  // Makes the client ready for the next exchange; false once the window has closed.
+  bool PrepareClient();
 
   TranslatorState& state_;
   std::shared_ptr<HttpConnFactory> connections_;
   std::shared_ptr<StatusBar> statusLine_;
   std::atomic<bool> closed_{false};
   std::optional<AccountInfo> account_;
+  // The account's requests, one worker at a time; Close cancels it from the window thread.
+  ServiceClient client_;
 };
 
 }  // namespace vorla

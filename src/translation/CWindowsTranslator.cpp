@@ -15,6 +15,9 @@ CWindowsTranslator::CWindowsTranslator(RefPtr<Config> config, int sessionNumber)
       preferences_(UserPreferences::Read(config_->settings())) {}
 
 CWindowsTranslator::~CWindowsTranslator() {
+  // Login threads report to the translator and use its hooks: they end before any member
+  // goes.
+  state_->JoinLoginThreads();
   // A worker that held the last reference ends on its own thread, which cannot join itself.
   for (Worker& worker : workers_) {
     if (worker.thread.get_id() == std::this_thread::get_id()) worker.thread.detach();
@@ -38,9 +41,11 @@ void CWindowsTranslator::RegisterCurrentJob(const RefPtr<WindowsTranslationInsta
   std::shared_ptr<TranslatorWindow> window;
   {
     std::lock_guard lock(mutex_);
-    previous = std::exchange(currentJob_, job);
+    currentJob_ = job;
+    previous = std::exchange(lastMainWindowJob_, job);
     window = hooks_.window;
   }
+  // Also a job that has ended: what it reported may still wait for the window thread.
   if (previous) previous->Cancel();
   if (window) window->EnableCancelCommand(true);
 }
@@ -61,8 +66,9 @@ void CWindowsTranslator::CancelTranslationCommand() {
   const Hooks hooks = GetHooks();
   if (hooks.window) hooks.window->EnableCancelCommand(false);
   if (const RefPtr<IProgressSink>& progress = hooks.mainWindow.progress) {
-    progress->ShowStatus(kTranslationCancelled.In(config_->GetUiLanguage()), ProgressBar::Hide, 0);
-    progress->ShowInTargetPane({});
+    progress->ShowStatus({}, kTranslationCancelled.In(config_->GetUiLanguage()), ProgressBar::Hide,
+                         0);
+    progress->ShowInTargetPane({}, {});
   }
 }
 

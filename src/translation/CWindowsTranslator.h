@@ -97,7 +97,8 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   // display: 0, or 15 with the login's text as the job's result text.
   int EnsureLoggedIn(WindowsTranslationInstance& job);
 
-  // The main window's current job. Registering cancels the one registered before.
+  // The main window's current job. Registering cancels the one registered before, even when
+  // it has ended, so that none of its reports still queued is shown.
   void RegisterCurrentJob(const RefPtr<WindowsTranslationInstance>& job);
   // Cancels and unregisters the current job; whether there was one.
   bool CancelCurrentJob();
@@ -134,9 +135,9 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   void SetSavedClipboardText(ClipboardText text);
 
   // At exit: sets the closing flag, cancels every running job and login and waits for the
-  // workers and the login threads at most the given time; a worker still running then ends
-  // on its own, holding what it uses. Whether every one has ended: a login thread that has
-  // not uses the translator until it ends, so the translator must then stay.
+  // workers and the login threads at most the given time; whether every one has ended. A
+  // worker still running then ends on its own, holding the translator; a login thread still
+  // running is joined when the translator goes.
   bool Shutdown(std::chrono::milliseconds wait = std::chrono::milliseconds(3000));
 
   // ---- IAuthenticationObserver
@@ -163,7 +164,10 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   int CheckPrice(WindowsTranslationInstance& job, const Hooks& hooks,
                  std::optional<PriceRecord>& price);
   int ShowLanguageNotice(WindowsTranslationInstance& job, const Hooks& hooks);
-  void AfterTranslation(WindowsTranslationInstance& job, const std::optional<PriceRecord>& price);
+  // After a successful request: the service's pick of languages (when the pair is still the
+  // one `sent`) and the quota.
+  void AfterTranslation(WindowsTranslationInstance& job, const LanguagePair& sent,
+                        const std::optional<PriceRecord>& price);
   void Deliver(WindowsTranslationInstance& job, const Hooks& hooks);
   void DeliverFile(WindowsTranslationInstance& job);
   template <class T>
@@ -179,6 +183,8 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   UserPreferences preferences_;
   ClipboardText savedClipboardText_;
   RefPtr<WindowsTranslationInstance> currentJob_;
+  // The job registered last, kept after it ended until the next one supersedes it.
+  RefPtr<WindowsTranslationInstance> lastMainWindowJob_;
   int lastResult_ = -1;
   LanguagePair lastLanguages_;
 

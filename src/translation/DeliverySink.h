@@ -4,6 +4,7 @@
 
 #include "common/CodePages.h"
 #include "common/Unknown.h"
+#include "translation/JobIdentity.h"
 #include "translation/SentenceAlignment.h"
 
 namespace vorla {
@@ -31,7 +32,7 @@ class IDeliverySink : public IUnknown {
   using Parent = IUnknown;
   static constexpr InterfaceId kIid = MakeInterfaceId("A4F19B62-0C83-4E75-9D2A-6B1E8C3F5D27");
 
-  virtual void Deliver(TranslationDelivery delivery) = 0;
+  virtual void Deliver(const JobIdentity& job, TranslationDelivery delivery) = 0;
 
  protected:
   ~IDeliverySink() override = default;

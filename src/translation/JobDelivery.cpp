@@ -67,7 +67,9 @@ void CWindowsTranslator::Deliver(WindowsTranslationInstance& job, const Hooks& h
   }
   delivery.sourceLanguage = request.srclan;
   delivery.targetLanguage = request.tgtlan;
-  if (job.MayShow() && job.Display().delivery) job.Display().delivery->Deliver(std::move(delivery));
+  if (job.MayShow() && job.Display().delivery) {
+    job.Display().delivery->Deliver(job.Identity(), std::move(delivery));
+  }
 
   if (flags.mainWindowJob && hooks.window && hooks.automaticSpeech && hooks.automaticSpeech() &&
       job.MayShow()) {

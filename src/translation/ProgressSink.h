@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "common/Unknown.h"
+#include "translation/JobIdentity.h"
 
 namespace vorla {
 
@@ -12,20 +13,22 @@ enum class ProgressBar { ShowAt, SetTo, Hide };
 // Where a job shows its progress and its failure: the main window's status line with its
 // progress bar and its translation pane (the command line: the standard error); the result
 // window, the progress dialog and the web dialog implement it for their jobs. Called on the
-// job's worker thread: a window queues every call to its own thread and drops the calls that
-// arrive after it closed, which the reference it holds on the sink makes safe. Texts are UTF-8.
+// job's worker thread: a window queues every call to its own thread and, when the call runs
+// there, drops it if the window has closed or the job may no longer show (`job`). Texts are
+// UTF-8.
 class IProgressSink : public IUnknown {
  public:
   using Parent = IUnknown;
   static constexpr InterfaceId kIid = MakeInterfaceId("5E0A7C31-92D4-4B8E-A1F6-3C7D2B9E4A10");
 
   // The status text and the bar (percent counts for ShowAt and SetTo).
-  virtual void ShowStatus(std::string_view text, ProgressBar bar, int percent) = 0;
+  virtual void ShowStatus(const JobIdentity& job, std::string_view text, ProgressBar bar,
+                          int percent) = 0;
   // Replaces the text of the pane that receives the result; an empty text clears it.
-  virtual void ShowInTargetPane(std::string_view text) = 0;
+  virtual void ShowInTargetPane(const JobIdentity& job, std::string_view text) = 0;
   // The message of a failed job: in the status line with the bar hidden, and as the content
   // of the target pane in its default format, marked as new text.
-  virtual void ShowFailure(std::string_view message) = 0;
+  virtual void ShowFailure(const JobIdentity& job, std::string_view message) = 0;
 
  protected:
   ~IProgressSink() override = default;

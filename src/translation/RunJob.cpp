@@ -62,12 +62,13 @@ int CWindowsTranslator::RunJobSteps(WindowsTranslationInstance& job, const Hooks
   if (job.Flags().showPleaseWait && job.Flags().mainWindowJob) {
     job.ShowInTargetPane(kTranslatingPleaseWait.In(language));
   }
+  const LanguagePair sent = state_->GetPair();
   if (const int result = job.Client().Translate(request, kRepeatOnce); result != 0) {
     job.SetStage(JobStage::Failed);
     return result;
   }
   job.SetStage(JobStage::Done);
-  AfterTranslation(job, price);
+  AfterTranslation(job, sent, price);
   return job.IsCancelled() ? kResultInterrupted : 0;
 }
 
@@ -102,6 +103,8 @@ int CWindowsTranslator::CheckPrice(WindowsTranslationInstance& job, const Hooks&
   const bool suffices = BalanceSuffices(state_->GetAccountType(), quota, record);
   const bool ask = state_->GetAskConfirmation();
   if (suffices && !ask) return 0;
+  // A cancelled job asks nothing more.
+  if (job.IsCancelled()) return kResultInterrupted;
 
   TranslationInfo info;
   info.source = InfoSourceOf(job);
@@ -125,6 +128,7 @@ int CWindowsTranslator::ShowLanguageNotice(WindowsTranslationInstance& job, cons
   if (!IsLocalPair(job.Job().srclan, job.Job().tgtlan) &&
       (accountType == kFirstListQuota || accountType == kSecondListQuota) &&
       state_->IsNoticePending()) {
+    if (job.IsCancelled()) return kResultInterrupted;
     const bool translate =
         hooks.languageNotice && !IsApplicationClosing() && hooks.languageNotice->Ask(accountType);
     if (!translate) return kResultCancelled;
@@ -135,14 +139,11 @@ int CWindowsTranslator::ShowLanguageNotice(WindowsTranslationInstance& job, cons
   return 0;
 }
 
-void CWindowsTranslator::AfterTranslation(WindowsTranslationInstance& job,
+void CWindowsTranslator::AfterTranslation(WindowsTranslationInstance& job, const LanguagePair& sent,
                                           const std::optional<PriceRecord>& price) {
   const TranslationJob& request = job.Job();
-  if (request.trflags & kTrAutoDirection) {
-    // The languages the service chose become the current ones.
-    state_->SetSourceLanguage(request.srclan);
-    state_->SetTargetLanguage(request.tgtlan);
-  }
+  if (request.trflags & kTrAutoDirection)
+    state_->AdoptServicePick(sent, request.srclan, request.tgtlan);
   const int accountType = state_->GetAccountType();
   const int quota = state_->GetQuotaLeft();
   const int lowered = QuotaAfterTranslation(accountType, quota, price.value_or(PriceRecord{}),

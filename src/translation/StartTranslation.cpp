@@ -66,7 +66,7 @@ void CWindowsTranslator::OpenResultWindow(const RefPtr<WindowsTranslationInstanc
   const Hooks hooks = GetHooks();
   if (hooks.resultWindows) job->SetDisplay(hooks.resultWindows->CreateResultWindow(job));
   if (emptyMainPane && job->Job().srcformat != kFormatPdf && hooks.mainWindow.progress) {
-    hooks.mainWindow.progress->ShowInTargetPane({});
+    hooks.mainWindow.progress->ShowInTargetPane(job->Identity(), {});
   }
 }
 

@@ -136,6 +136,17 @@ bool TranslatorState::WaitForLoginThreads(std::chrono::steady_clock::time_point 
   return true;
 }
 
+void TranslatorState::JoinLoginThreads() {
+  std::vector<LoginThread> threads;
+  {
+    std::lock_guard lock(threadsMutex_);
+    threads = std::move(loginThreads_);
+    loginThreads_.clear();
+  }
+  // Destroying them joins them.
+  threads.clear();
+}
+
 bool TranslatorState::Relogin() {
   SetLoggedIn(false);
   LoginOptions options;

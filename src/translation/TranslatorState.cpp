@@ -150,6 +150,13 @@ bool TranslatorState::ChoosePair(const LanguagePair& pair) {
   return true;
 }
 
+void TranslatorState::AdoptServicePick(const LanguagePair& sent, int source, int target) {
+  if (!IsKnownLanguageCode(source) || !IsKnownLanguageCode(target)) return;
+  std::lock_guard lock(mutex_);
+  if (pair_ != sent) return;
+  WritePair({source, target, pair_.automatic});
+}
+
 bool TranslatorState::IsFurtherPair() const {
   std::lock_guard lock(mutex_);
   return vorla::IsFurtherPair(pair_, accountType_, availablePairs_);

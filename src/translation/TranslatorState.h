@@ -61,6 +61,10 @@ class TranslatorState : public LanguageView, public LoginSession {
   // Sets both codes and the switch, as a menu command or the language dialog does, and
   // clears the pending notice. False, and nothing changed, for an unknown code.
   bool ChoosePair(const LanguagePair& pair);
+  // The languages the service chose under automatic direction become the current ones,
+  // unless the pair is no longer `sent` (the user chose another while the job ran): the
+  // service's pick and the user's choice are never mixed.
+  void AdoptServicePick(const LanguagePair& sent, int source, int target);
   // Whether the current pair is a further-language translation of this account.
   bool IsFurtherPair() const;
   // Re-checks the current pair against the account type and the available pairs.
@@ -137,6 +141,9 @@ class TranslatorState : public LanguageView, public LoginSession {
   // At exit: waits until every login thread has ended, at most until the deadline; whether
   // they all have. One still running uses the state and its hooks until it ends.
   bool WaitForLoginThreads(std::chrono::steady_clock::time_point deadline);
+  // Waits until every login thread has ended, however long that takes: for the owner of the
+  // observer, before it goes.
+  void JoinLoginThreads();
   // Fetches the lexicon lists of the logged-in user and hands them to the receiver: 0, the
   // service's status, 2 for a failed exchange, 9 for an answer too long.
   int GetLexiconInfo();

@@ -1,6 +1,5 @@
 #include "translation/WindowsTranslationInstance.h"
 
-#include "common/ApplicationClosing.h"
 #include "service/ProgressTexts.h"
 #include "translation/FailureMessage.h"
 #include "translation/ProgressFigures.h"
@@ -21,31 +20,28 @@ WindowsTranslationInstance::WindowsTranslationInstance(RefPtr<Config> config, Jo
 }
 
 void WindowsTranslationInstance::Cancel() {
-  cancelled_ = true;
+  *cancelled_ = true;
   client_.Cancel();
-}
-
-bool WindowsTranslationInstance::MayShow() const {
-  return !IsCancelled() && !IsApplicationClosing();
 }
 
 void WindowsTranslationInstance::ShowStatus(std::string_view text, ProgressBar bar, int percent,
                                             bool intoTargetPane) {
   if (!MayShow() || !display_.progress) return;
-  if (intoTargetPane) display_.progress->ShowInTargetPane(text);
-  display_.progress->ShowStatus(text, bar, percent);
+  if (intoTargetPane) display_.progress->ShowInTargetPane(Identity(), text);
+  display_.progress->ShowStatus(Identity(), text, bar, percent);
 }
 
 void WindowsTranslationInstance::ShowInTargetPane(std::string_view text) {
-  if (MayShow() && display_.progress) display_.progress->ShowInTargetPane(text);
+  if (MayShow() && display_.progress) display_.progress->ShowInTargetPane(Identity(), text);
 }
 
 void WindowsTranslationInstance::ShowFailure(int code) {
   if (!MayShow()) return;
   if (display_.progress) {
     display_.progress->ShowFailure(
-        resultText_ ? *resultText_
-                    : FailureMessage(job_, config_->limits.max_translation_len, Language()));
+        Identity(), resultText_
+                        ? *resultText_
+                        : FailureMessage(job_, config_->limits.max_translation_len, Language()));
   }
   if (const auto notice = PdfFailureNotice(code)) config_->ShowMessage(notice->In(Language()));
 }

@@ -64,9 +64,11 @@ class WindowsTranslationInstance final : public UnknownImpl<IHttpConnObserver> {
   // Marks the job cancelled and stops its request. From then on every event answers 10 and
   // nothing is shown any more.
   void Cancel();
-  bool IsCancelled() const { return cancelled_.load(); }
+  bool IsCancelled() const { return cancelled_->load(); }
+  // What every report of the job carries, so that the window thread can check again.
+  JobIdentity Identity() const { return JobIdentity(cancelled_); }
   // Whether the job may still show anything: not cancelled, and the program is not closing.
-  bool MayShow() const;
+  bool MayShow() const { return Identity().MayShow(); }
 
   // The status path: the text in the status line (with the bar as the action says) and,
   // when asked, in the target pane.
@@ -114,7 +116,8 @@ class WindowsTranslationInstance final : public UnknownImpl<IHttpConnObserver> {
   std::optional<std::string> sourceCopy_;
   std::optional<std::string> resultText_;
   std::atomic<JobStage> stage_{JobStage::Sending};
-  std::atomic<bool> cancelled_{false};
+  // Shared with the reports still queued to a window.
+  const std::shared_ptr<std::atomic<bool>> cancelled_ = std::make_shared<std::atomic<bool>>(false);
 
   // The connection's events arrive on the worker thread only.
   ProgressThrottle throttle_;

@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -18,13 +20,15 @@
 #include "app/CKivaroApp.h"
 #include "platform/QtStandardFolders.h"
 #include "service/CMD5Checksum.h"
+#include "ui/dialogs/AccountInfoPage.h"
+#include "ui/dialogs/AccountWindow.h"
 #include "ui/main/CommandIds.h"
 
 namespace vorla::test {
 
 // The desktop client against a simulator with the demo account, whose login is stored as
-// `vorla login` stores it, so that the client logs in silently. The closing flag of a
-// program is set once, so every test starts one client (ctest runs each test as a process).
+// `vorla login` stores it, so that the client logs in silently when it needs to. The closing flag
+// of a program is set once, so every test starts one client (ctest runs each test as a process).
 class DesktopAppTest : public testing::Test {
  protected:
   DesktopAppTest() {
@@ -54,12 +58,8 @@ class DesktopAppTest : public testing::Test {
     return Settings(std::make_shared<QtSettingsStore>(Environment::FromProcess()));
   }
 
-  // Starts the client and waits for its login at start.
+  // Starts the client; it logs in when something first needs the service.
   void Start() {
-    StartWithoutWaiting();
-    ASSERT_TRUE(RunUntil([this] { return app_->Translator().State().IsLoggedIn(); }));
-  }
-  void StartWithoutWaiting() {
     app_ = std::make_unique<CKivaroApp>();
     app_->InitInstance();
     QApplication::setActiveWindow(&Frame());
@@ -67,13 +67,41 @@ class DesktopAppTest : public testing::Test {
 
   CMainFrame& Frame() const { return *app_->MainFrame(); }
 
-  // Types the text into the emptied source pane and presses F3.
-  void Translate(const QString& text) const {
+  // Types the text into the emptied source pane.
+  void TypeSource(const QString& text) const {
     TextPane& source = Frame().SourcePane();
     source.clear();
     source.setFocus();
     QTest::keyClicks(&source, text);
-    QTest::keyClick(&source, Qt::Key_F3);
+  }
+  // The same, then presses F3.
+  void Translate(const QString& text) const {
+    TypeSource(text);
+    QTest::keyClick(&Frame().SourcePane(), Qt::Key_F3);
+  }
+
+  // How the program's own event loop ended: its exit code and how long it ran.
+  struct RunOutcome {
+    int code = 0;
+    std::chrono::milliseconds took{};
+  };
+  static constexpr int kStillRunning = 99;
+  // Runs the program's event loop (CKivaroApp::Run, which exits afterwards) and closes the
+  // main window as soon as it runs. A loop still running after 20 seconds is ended with
+  // kStillRunning.
+  RunOutcome RunAndCloseTheMainWindow() {
+    QTimer::singleShot(0, &Frame(), [this] { Frame().close(); });
+    QTimer stillRunning;
+    stillRunning.setSingleShot(true);
+    QObject::connect(&stillRunning, &QTimer::timeout,
+                     [] { QCoreApplication::exit(kStillRunning); });
+    stillRunning.start(std::chrono::seconds(20));
+    const auto start = std::chrono::steady_clock::now();
+    RunOutcome outcome;
+    outcome.code = app_->Run();
+    outcome.took = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    return outcome;
   }
 
   // Runs the window thread until the condition holds (at most 30 seconds); whether it held.
@@ -109,6 +137,15 @@ class DesktopAppTest : public testing::Test {
     faults.stallBefore = stall;
     faults.times = 1;
     sim_.SetFaults(command, faults);
+  }
+
+  // "User account info", and the user name the window shows once its worker has read the
+  // account; empty when there is no single account window or it does not finish.
+  QString AccountWindowUserName() const {
+    Frame().Command(kCmdUserAccountInfo).trigger();
+    const QList<AccountWindow*> windows = Frame().findChildren<AccountWindow*>();
+    if (windows.size() != 1 || !RunUntil([&] { return !windows[0]->IsBusy(); })) return {};
+    return windows[0]->InfoPage().UserName().text();
   }
 
   QString TranslationText() const { return Frame().TranslationPane().toPlainText(); }

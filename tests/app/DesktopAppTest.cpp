@@ -4,14 +4,17 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextEdit>
 #include <filesystem>
 #include <fstream>
 
 #include "DesktopAppFixture.h"
 #include "common/CodePages.h"
 #include "support/TempHome.h"
+#include "translation/ResultCodes.h"
 #include "ui/DialogDriver.h"
 #include "ui/Mnemonics.h"
 #include "ui/dialogs/AboutBox.h"
@@ -78,13 +81,11 @@ TEST_F(DesktopAppTest, StartUpCountsTheSessionCleansTheWorkFolderAndPlacesTheWin
   EXPECT_EQ(Frame().focusWidget(), &Frame().SourcePane());
 }
 
-TEST_F(DesktopAppTest, LogsInSilentlyAtStartAndTranslates) {
+TEST_F(DesktopAppTest, StartsLoggedOutAndLogsInSilentlyForTheFirstTranslation) {
   Start();
-  // The account's pairs come with the login; the hint stays in the status line.
-  ASSERT_TRUE(RunUntil([this] { return Frame().PairBox().FirstList().count() == 5; }));
-  EXPECT_TRUE(Frame().Command(kCmdEnglishSwedish).isEnabled());
-  EXPECT_EQ(StatusText(),
-            QString::fromUtf8("Ohjelman käyttöopas avautuu painamalla F8-näppäintä."));
+  RunFor(300ms);
+  EXPECT_FALSE(app_->Translator().State().IsLoggedIn());
+  EXPECT_EQ(RequestsOf("chkrauth"), 0u);
 
   Translate("The weather is nice today. We translate this text.");
   // The status comes before the result.
@@ -95,18 +96,30 @@ TEST_F(DesktopAppTest, LogsInSilentlyAtStartAndTranslates) {
   EXPECT_FALSE(Frame().Status().Bar().isVisible());
   EXPECT_FALSE(Frame().Command(kCmdCancelTranslation).isEnabled());
   EXPECT_TRUE(Frame().Alignment().IsAvailable());
+  // The account's pairs came with the login.
+  EXPECT_EQ(Frame().PairBox().FirstList().count(), 5);
+  EXPECT_TRUE(Frame().Command(kCmdEnglishSwedish).isEnabled());
 }
 
-TEST_F(DesktopAppTest, LoginDialogAsksAtStartWithoutARememberedPassword) {
+TEST_F(DesktopAppTest, WithoutARememberedPasswordTheFirstTranslationAsks) {
   StoredSettings().DeleteValue("UsrInf2");
+  bool asked = false;
   QString prompt, userName;
   test::OnModal<LoginDialog>([&](LoginDialog& dialog) {
+    asked = true;
     prompt = dialog.Prompt().text();
     userName = dialog.UserNameEdit().text();
     dialog.PasswordEdit().setText("demo");
     dialog.LogInButton().click();
   });
   Start();
+  RunFor(300ms);
+  EXPECT_FALSE(asked);  // not at start
+
+  Translate("The weather is nice today.");
+  ASSERT_TRUE(RunUntil([this] { return TranslationText() == kFirstTranslation; }))
+      << TranslationText().toStdString();
+  EXPECT_TRUE(asked);
   EXPECT_EQ(prompt, "Anna käyttäjätunnus ja salasana:");
   EXPECT_EQ(userName, "demo");
   EXPECT_EQ(RequestsOf("chkrauth"), 1u);
@@ -120,14 +133,19 @@ TEST_F(DesktopAppTest, AccountCommandsOpenTheLoginDialogAndTheAccountWindow) {
     dialog.LogInButton().click();  // with the remembered password
   });
   Frame().Command(kCmdLogIn).trigger();
-  ASSERT_TRUE(RunUntil([this] { return RequestsOf("chkrauth") == 2; }));
+  ASSERT_TRUE(RunUntil([this] { return app_->Translator().State().IsLoggedIn(); }));
   EXPECT_TRUE(asked);
+  EXPECT_EQ(RequestsOf("chkrauth"), 1u);
 
-  Frame().Command(kCmdUserAccountInfo).trigger();
-  const QList<AccountWindow*> windows = Frame().findChildren<AccountWindow*>();
-  ASSERT_EQ(windows.size(), 1);
-  ASSERT_TRUE(RunUntil([&] { return !windows[0]->IsBusy(); }));
-  EXPECT_EQ(windows[0]->InfoPage().UserName().text(), "demo");
+  EXPECT_EQ(AccountWindowUserName(), "demo");
+  // The login of the command still holds.
+  EXPECT_EQ(RequestsOf("chkrauth"), 1u);
+}
+
+TEST_F(DesktopAppTest, TheAccountWindowLogsInWhenItOpens) {
+  Start();
+  EXPECT_EQ(AccountWindowUserName(), "demo");
+  EXPECT_EQ(RequestsOf("chkrauth"), 1u);
 }
 
 TEST_F(DesktopAppTest, AboutBoxIsModalOverTheMainWindow) {
@@ -225,16 +243,71 @@ TEST_F(DesktopAppTest, ClosingDuringATranslationExitsWithoutTouchingTheWindow) {
   RunFor(500ms);
 }
 
-TEST_F(DesktopAppTest, ClosingDuringTheLoginAtStartExitsAtOnce) {
+TEST_F(DesktopAppTest, ClosingDuringTheLoginOfATranslationExitsAtOnce) {
   StallNext("chkrauth", 5s);
-  StartWithoutWaiting();
+  Start();
+  Translate("Good morning.");
   ASSERT_TRUE(RunUntil([this] { return RequestsOf("chkrauth") == 1; }));
   Frame().close();
   app_->ExitInstance();
   EXPECT_EQ(app_->MainFrame(), nullptr);
-  // The cancelled login tries no more.
+  // The cancelled login tries no more, and the job goes no further.
   RunFor(200ms);
   EXPECT_EQ(RequestsOf("chkrauth"), 1u);
+  EXPECT_EQ(RequestsOf("tr"), 0u);
+}
+
+TEST_F(DesktopAppTest, ClosingTheMainWindowEndsTheProgramThoughAClipboardWindowIsOpen) {
+  Start();
+  StallNext("tr", 60s);
+  QGuiApplication::clipboard()->setText("The weather is nice today.");
+  app_->Clipboard().TranslateClipboard(true);
+  ASSERT_TRUE(RunUntil([this] { return RequestsOf("tr") == 1; }));
+  const QPointer<CResultWnd> window = app_->ResultWindows().LastWindow();
+  ASSERT_TRUE(window);
+  const RefPtr<WindowsTranslationInstance> job = window->Job();
+
+  const RunOutcome outcome = RunAndCloseTheMainWindow();
+  EXPECT_EQ(outcome.code, 0);
+  EXPECT_LT(outcome.took, 10s);
+  EXPECT_EQ(app_->MainFrame(), nullptr);
+  EXPECT_EQ(job->WaitForResult(), kResultInterrupted);
+}
+
+TEST_F(DesktopAppTest, ExitDoesNotWaitForTheAccountRequest) {
+  Start();
+  StallNext("getaccountinfo", 60s);
+  Frame().Command(kCmdUserAccountInfo).trigger();
+  ASSERT_TRUE(RunUntil([this] { return RequestsOf("getaccountinfo") == 1; }));
+
+  const RunOutcome outcome = RunAndCloseTheMainWindow();
+  EXPECT_EQ(outcome.code, 0);
+  EXPECT_LT(outcome.took, 10s);
+  EXPECT_EQ(app_->MainFrame(), nullptr);
+}
+
+TEST_F(DesktopAppTest, ASupersededJobsQueuedResultIsNeverShown) {
+  Start();
+  QStringList shown;
+  const QMetaObject::Connection recording = QObject::connect(
+      &Frame().TranslationPane(), &QTextEdit::textChanged, [&] { shown << TranslationText(); });
+  // The command "Translate", run to its end while the window thread is busy: its result
+  // and its two-sentence alignment wait in the window's queue.
+  TypeSource("The weather is nice today. We translate this text.");
+  const RefPtr<WindowsTranslationInstance> first = app_->Translator().StartTranslation({});
+  ASSERT_EQ(first->WaitForResult(), 0);
+
+  Translate("Good morning.");
+  const QString second = QString::fromUtf8("Hyvä aamu.");
+  ASSERT_TRUE(RunUntil([&] { return TranslationText() == second; }))
+      << TranslationText().toStdString();
+  RunFor(300ms);
+  EXPECT_EQ(TranslationText(), second);
+  for (const QString& text : shown)
+    EXPECT_FALSE(text.startsWith(kFirstTranslation)) << text.toStdString();
+  // One sentence: nothing to align.
+  EXPECT_FALSE(Frame().Alignment().IsAvailable());
+  QObject::disconnect(recording);
 }
 
 TEST_F(DesktopAppTest, CopiedTextIsTranslatedIntoAClipboardWindow) {

@@ -15,7 +15,16 @@ using test::DesktopAppTest;
 TEST_F(DesktopAppTest, AtTwiceTheScaleSizesStayLogicalAndTheServiceHearsTheRealScale) {
   Start();
   ASSERT_EQ(Frame().devicePixelRatio(), 2);
-  // 96 logical pixels per inch at two device pixels each is step 3.
+  // Level 0's default, 640 x 480, in logical pixels (not level 3's 820 x 600).
+  Frame().SourcePane().SetText("Good morning.", kCodePageWindows1252);
+  Frame().Command(kCmdTranslateIntoNewWindow).trigger();
+  ASSERT_TRUE(RunUntil([this] {
+    const CResultWnd* window = app_->ResultWindows().LastWindow();
+    return window && window->Pane().toPlainText() == QString::fromUtf8("Hyvä aamu.");
+  }));
+  EXPECT_EQ(app_->ResultWindows().LastWindow()->size(), QSize(640, 480));
+
+  // The translation logged in: 96 logical pixels per inch at two device pixels each is step 3.
   std::size_t logins = 0;
   for (const sim::SimRequest& request : sim_.Requests()) {
     const std::string* cmd = request.Field("cmd");
@@ -25,15 +34,6 @@ TEST_F(DesktopAppTest, AtTwiceTheScaleSizesStayLogicalAndTheServiceHearsTheRealS
     EXPECT_EQ(*request.Field("dspm"), "3");
   }
   EXPECT_EQ(logins, 1u);
-
-  // Level 0's default, 640 x 480, in logical pixels (not level 3's 820 x 600).
-  Frame().SourcePane().SetText("Good morning.", kCodePageWindows1252);
-  Frame().Command(kCmdTranslateIntoNewWindow).trigger();
-  ASSERT_TRUE(RunUntil([this] {
-    const CResultWnd* window = app_->ResultWindows().LastWindow();
-    return window && window->Pane().toPlainText() == QString::fromUtf8("Hyvä aamu.");
-  }));
-  EXPECT_EQ(app_->ResultWindows().LastWindow()->size(), QSize(640, 480));
 }
 
 }  // namespace

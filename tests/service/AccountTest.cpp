@@ -3,6 +3,7 @@
 #include "service/CAccountInfo.h"
 #include "service/CMD5Checksum.h"
 #include "service/LoginFixture.h"
+#include "translation/ResultCodes.h"
 
 namespace vorla {
 namespace {
@@ -37,13 +38,19 @@ TEST(Account, LogsInSilentlyAndReadsTheAccount) {
             (std::vector<std::string>{"Kirjaudutaan sisään... odota hetki",
                                       "Ladataan käyttäjätilin tietoja... odota hetki", ""}));
 
-  // A login older than its validity counts as none (a validity of 0 is never valid). Once
-  // the window has closed, the worker leaves its status line alone.
+  // A login older than its validity counts as none (a validity of 0 is never valid).
   f.state_->SetLoginValidity(0);
-  account->Close();
   ASSERT_EQ(account->LoadAccount().result, 0);
   EXPECT_EQ(f.Requests("chkrauth").size(), 2u);
-  EXPECT_EQ(f.statusBar_->texts.size(), 3u);
+  EXPECT_EQ(f.Requests("getaccountinfo").size(), 2u);
+  const std::size_t shown = f.statusBar_->texts.size();
+
+  // Once the window has closed, a worker sends nothing and leaves its status line alone.
+  account->Close();
+  EXPECT_EQ(account->LoadAccount().result, kResultInterrupted);
+  EXPECT_EQ(f.Requests("chkrauth").size(), 2u);
+  EXPECT_EQ(f.Requests("getaccountinfo").size(), 2u);
+  EXPECT_EQ(f.statusBar_->texts.size(), shown);
 }
 
 TEST(Account, AccountTextUpToItsLimit) {

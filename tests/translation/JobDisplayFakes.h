@@ -23,14 +23,19 @@ class ManualClock final : public Clock {
 // "failure: text".
 class RecordingProgress final : public UnknownImpl<IProgressSink> {
  public:
-  void ShowStatus(std::string_view text, ProgressBar bar, int percent) override {
+  void ShowStatus(const JobIdentity&, std::string_view text, ProgressBar bar,
+                  int percent) override {
     static constexpr const char* kBars[] = {"show", "set", "hide"};
     std::string line = "status: " + std::string(text) + " [" + kBars[static_cast<int>(bar)];
     if (bar != ProgressBar::Hide) line += " " + std::to_string(percent);
     Add(line + "]");
   }
-  void ShowInTargetPane(std::string_view text) override { Add("pane: " + std::string(text)); }
-  void ShowFailure(std::string_view message) override { Add("failure: " + std::string(message)); }
+  void ShowInTargetPane(const JobIdentity&, std::string_view text) override {
+    Add("pane: " + std::string(text));
+  }
+  void ShowFailure(const JobIdentity&, std::string_view message) override {
+    Add("failure: " + std::string(message));
+  }
 
   std::vector<std::string> Lines() const {
     std::lock_guard lock(mutex_);
@@ -52,7 +57,7 @@ class RecordingProgress final : public UnknownImpl<IProgressSink> {
 
 class RecordingDelivery final : public UnknownImpl<IDeliverySink> {
  public:
-  void Deliver(TranslationDelivery delivery) override {
+  void Deliver(const JobIdentity&, TranslationDelivery delivery) override {
     std::lock_guard lock(mutex_);
     delivered_.push_back(std::move(delivery));
   }

@@ -22,6 +22,22 @@ class TranslatorPriceTest : public test::TranslatorFixture, public testing::Test
 
   int Translate() { return translator_->StartTranslation({})->WaitForResult(); }
 
+  // A translator started with a further-language pair stored, whose notice is pending, and
+  // the price-exempt account "further" / "pass" of the second further-language list.
+  void StartWithAFurtherLanguagePair() {
+    config_->settings().WriteInteger("LanInf1", 223);
+    config_->settings().WriteInteger("LanInf2", 219);
+    config_->settings().WriteBoolean("LanInf3", false);
+    MakeTranslator();
+    sim::SimAccount further;
+    further.name = "further";
+    further.digest = sim::PasswordDigest("pass");
+    further.accountType = 4;
+    further.quota = 5'000;
+    further.priceExempt = 1;
+    sim_.context().accounts.Add(further);
+  }
+
   void ScriptPrice(int quota) {
     sim::Faults price;
     price.rawAnswer = sim::Int32s({0, 12, 12'500, 300, 1, quota});
@@ -88,17 +104,7 @@ TEST_F(TranslatorPriceTest, NoMoreQuestionsAfterTheCheckBox) {
 }
 
 TEST_F(TranslatorPriceTest, FurtherLanguageNoticeBeforeTheFirstTranslation) {
-  config_->settings().WriteInteger("LanInf1", 223);
-  config_->settings().WriteInteger("LanInf2", 219);
-  config_->settings().WriteBoolean("LanInf3", false);
-  MakeTranslator();
-  sim::SimAccount further;
-  further.name = "further";
-  further.digest = sim::PasswordDigest("pass");
-  further.accountType = 4;
-  further.quota = 5'000;
-  further.priceExempt = 1;
-  sim_.context().accounts.Add(further);
+  StartWithAFurtherLanguagePair();
   prompt_->answers = {{"further", "pass"}, {"further", "pass"}};
 
   notice_->answer = false;
@@ -109,6 +115,22 @@ TEST_F(TranslatorPriceTest, FurtherLanguageNoticeBeforeTheFirstTranslation) {
   EXPECT_EQ(notice_->askedFor, (std::vector<int>{4, 4}));
   EXPECT_EQ(Requests("tr").size(), 2u);
   EXPECT_EQ(*Requests("tr").at(0).Field("srclan"), "223");
+}
+
+TEST_F(TranslatorPriceTest, AJobCancelledDuringItsLoginAsksNoQuestion) {
+  StartWithAFurtherLanguagePair();
+  prompt_->answers = {{"further", "pass"}};
+  sim::Faults slowLogin;
+  slowLogin.stallBefore = std::chrono::milliseconds(300);
+  sim_.SetFaults("chkrauth", slowLogin);
+
+  const auto job = translator_->StartTranslation({});
+  AwaitRequest("chkrauth");
+  translator_->CancelTranslationCommand();
+  EXPECT_EQ(job->WaitForResult(), kResultInterrupted);
+  EXPECT_TRUE(translator_->State().IsLoggedIn());
+  EXPECT_TRUE(notice_->askedFor.empty());
+  EXPECT_TRUE(Requests("tr").empty());
 }
 
 }  // namespace

@@ -116,6 +116,19 @@ TEST_F(TranslatorTest, SecondTranslationCancelsTheFirstWhichReportsNothing) {
   EXPECT_EQ(translator_->LastResult(), 0);
 }
 
+TEST_F(TranslatorTest, TheNextTranslationAlsoSupersedesOneThatHasEnded) {
+  SetPane("First text.");
+  const auto first = translator_->StartTranslation({});
+  ASSERT_EQ(first->WaitForResult(), 0);
+  // Its reports may still wait for the window thread, which asks the job before showing one.
+  EXPECT_TRUE(first->Identity().MayShow());
+  SetPane("Second text.");
+  const auto second = translator_->StartTranslation({});
+  EXPECT_FALSE(first->Identity().MayShow());
+  EXPECT_EQ(second->WaitForResult(), 0);
+  EXPECT_TRUE(second->Identity().MayShow());
+}
+
 TEST_F(TranslatorTest, CancelDuringAStalledDownloadEndsPromptly) {
   sim::Faults stalled;
   stalled.stallAt = 100;
@@ -167,6 +180,23 @@ TEST_F(TranslatorTest, AutomaticDirectionTakesTheLanguagesTheServiceChose) {
   EXPECT_TRUE(SentFlags() & kTrAutoDirection);
   EXPECT_EQ(translator_->State().GetPair(), (LanguagePair{1, 0, true}));
   EXPECT_EQ(translator_->LastTranslationLanguages(), (LanguagePair{1, 0, false}));
+}
+
+TEST_F(TranslatorTest, APairChosenDuringTheTranslationIsKeptWhole) {
+  translator_->State().ChoosePair({0, 1, true});
+  sim::Faults reversed;
+  reversed.rawAnswer = test::TranslationAnswer("ok", 1, 0) + sim::Int32s({0});
+  reversed.stallBefore = 300ms;
+  sim_.SetFaults("tr", reversed);
+  SetPane("Hyvää päivää.");
+  const auto job = translator_->StartTranslation({});
+  AwaitRequest("tr");
+  translator_->State().ChoosePair({0, 2, false});
+  ASSERT_EQ(job->WaitForResult(), 0);
+  // Neither the service's pick nor a mix of it with the choice.
+  EXPECT_EQ(translator_->State().GetPair(), (LanguagePair{0, 2, false}));
+  EXPECT_EQ(config_->settings().ReadInteger("LanInf1", -1), 0);
+  EXPECT_EQ(config_->settings().ReadInteger("LanInf2", -1), 2);
 }
 
 TEST_F(TranslatorTest, FurtherLanguagesSendUtf8WithoutAlignment) {
@@ -244,10 +274,73 @@ TEST_F(TranslatorTest, ShutdownCancelsRunningJobsAndWaitsBoundedly) {
   const auto job = translator_->StartTranslation({});
   AwaitRequest("tr");
   const auto start = std::chrono::steady_clock::now();
-  translator_->Shutdown(5s);
+  EXPECT_TRUE(translator_->Shutdown(5s));
   EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
   EXPECT_EQ(job->WaitForResult(), kResultInterrupted);
   EXPECT_TRUE(job->IsCancelled());
+}
+
+// What a window went through, kept by the test after the window has gone.
+class WindowLog {
+ public:
+  void Add(std::string line) {
+    std::lock_guard lock(mutex_);
+    lines_.push_back(std::move(line));
+  }
+  Lines Get() const {
+    std::lock_guard lock(mutex_);
+    return lines_;
+  }
+
+ private:
+  mutable std::mutex mutex_;
+  Lines lines_;
+};
+
+class LoggingWindow final : public TranslatorWindow {
+ public:
+  explicit LoggingWindow(std::shared_ptr<WindowLog> log) : log_(std::move(log)) {}
+  ~LoggingWindow() override { log_->Add("gone"); }
+  void EnableCancelCommand(bool) override {}
+  void RefreshLanguageControls(bool) override { log_->Add("languages"); }
+  void SpeakTranslation() override {}
+
+ private:
+  std::shared_ptr<WindowLog> log_;
+};
+
+TEST_F(TranslatorTest, ALoginThreadEndsBeforeTheTranslatorItReportsToGoes) {
+  auto translator = MakeRef<CWindowsTranslator>(config_, 1);
+  translator->State().SetLoginHooks(
+      {connections_, prompt_, statusBar_, translator.get(), sets_.get()});
+  const auto log = std::make_shared<WindowLog>();
+  CWindowsTranslator::Hooks hooks = FakeHooks();
+  // The translator's hooks hold the only reference to the window.
+  hooks.window = std::make_shared<LoggingWindow>(log);
+  translator->SetHooks(std::move(hooks));
+  sim::Faults slow;
+  slow.stallBefore = 300ms;
+  sim_.SetFaults("chkrauth", slow);
+  translator->State().StartLoginThread(4, 0, true);
+  AwaitRequest("chkrauth");
+
+  translator.reset();
+  // The login reported its end to the window while the translator still had it.
+  EXPECT_EQ(log->Get(), (Lines{"languages", "gone"}));
+}
+
+TEST_F(TranslatorTest, ShutdownEndsALoginThreadStalledInItsRequest) {
+  sim::Faults stalled;
+  stalled.stallBefore = 60s;
+  sim_.SetFaults("chkrauth", stalled);
+  translator_->State().StartLoginThread(4, 0, true);
+  AwaitRequest("chkrauth");
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_TRUE(translator_->Shutdown(5s));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
+  EXPECT_FALSE(translator_->State().IsLoggedIn());
+  // The login ended with its cancelled request: it asked nothing more.
+  EXPECT_EQ(Requests("chkrauth").size(), 1u);
 }
 
 }  // namespace

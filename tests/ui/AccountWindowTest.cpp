@@ -40,6 +40,23 @@ struct AccountWindowFixture : test::LoginFixture {
     page.ChangeButton().click();
   }
 
+  // The next request of the command is answered only after a minute.
+  void StallNext(const std::string& command) {
+    sim::Faults faults;
+    faults.stallBefore = std::chrono::seconds(60);
+    faults.times = 1;
+    sim_.SetFaults(command, faults);
+  }
+
+  // Closes the window once its request has reached the service; whether the window then goes
+  // well before the service answers.
+  bool ClosedDuringTheRequestItGoesAtOnce(AccountWindow* window, std::string_view command) {
+    const QPointer<AccountWindow> closed = window;
+    if (!QTest::qWaitFor([&] { return !Requests(command).empty(); }, 20000)) return false;
+    window->close();
+    return QTest::qWaitFor([&closed] { return closed.isNull(); }, 10000);
+  }
+
   QWidget mainWindow;
   std::shared_ptr<test::RecordingMessageBox> messages =
       std::make_shared<test::RecordingMessageBox>();
@@ -140,6 +157,25 @@ TEST(AccountWindow, ClosedWhileItsWorkerRunsItGoesOnceTheWorkerEnds) {
   EXPECT_TRUE(QTest::qWaitFor([&window] { return window.isNull(); }, 20000));
   EXPECT_TRUE(QTest::qWaitFor([next] { return !next->IsBusy(); }, 20000));
   EXPECT_EQ(next->InfoPage().UserName().text(), "demo");
+}
+
+TEST(AccountWindow, ClosingItCancelsTheAccountRequest) {
+  AccountWindowFixture f;
+  f.StallNext("getaccountinfo");
+  AccountWindow* window = AccountWindow::Open(&f.mainWindow, *f.state_, f.connections_);
+  EXPECT_TRUE(f.ClosedDuringTheRequestItGoesAtOnce(window, "getaccountinfo"));
+}
+
+TEST(AccountWindow, ClosingItCancelsThePasswordChange) {
+  AccountWindowFixture f;
+  AccountWindow* window = f.OpenAndLoad();
+  window->InfoPage().ChangePasswordButton().click();
+  f.StallNext("updateaccountinfo");
+  f.TypePasswords(*window, "demo", "newpass1", "newpass1");
+  EXPECT_TRUE(f.ClosedDuringTheRequestItGoesAtOnce(window, "updateaccountinfo"));
+  // Nothing was changed, and nothing is said about it.
+  EXPECT_EQ(f.Stored("UsrInf2"), CMD5Checksum::HexDigest("demo"));
+  EXPECT_TRUE(f.messages->shown.empty());
 }
 
 }  // namespace

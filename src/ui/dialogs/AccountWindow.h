@@ -21,10 +21,10 @@ class TranslatorState;
 
 // The "User Account Information" window: the info page, read from the service by a worker
 // when the window opens (logging in first when needed), and the password page. Only one is
-// open at a time. Closing it while a worker runs hides it; the worker's result is then
-// dropped and the window goes once the worker has ended. A window destroyed with its owner
-// waits for its worker, so the program sets the closing flag first (a worker waiting for a
-// login question is then released).
+// open at a time. Closing it while a worker runs hides it and cancels the worker's exchange;
+// the worker's result is then dropped and the window goes once the worker has ended. A window
+// destroyed with its owner waits for its worker, so the program sets the closing flag first (a
+// worker waiting for a login question is then released).
 class AccountWindow : public QWidget {
   Q_OBJECT
 

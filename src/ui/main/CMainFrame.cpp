@@ -372,6 +372,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   // From now on workers show nothing and every question they ask is answered "Cancel".
   SetApplicationClosing();
   event->accept();
+  emit Closed();
 }
 
 void CMainFrame::resizeEvent(QResizeEvent* event) {

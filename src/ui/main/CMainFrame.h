@@ -78,6 +78,10 @@ class CMainFrame : public QMainWindow {
   LanguagePairBox& PairBox() const { return *pairBox_; }
   SentenceAlignmentDisplay& Alignment() const { return *alignment_; }
 
+ signals:
+  // The window has closed: the program ends.
+  void Closed();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

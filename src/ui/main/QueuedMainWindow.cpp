@@ -21,26 +21,39 @@ class QueuedCalls {
   void Post(Call call) {
     queue_->Post([&frame = frame_, call = std::move(call)]() mutable { call(frame); });
   }
+  // The same for a report of the job, dropped on the window thread when the job may no
+  // longer show.
+  template <class Call>
+  void PostFor(const JobIdentity& job, Call call) {
+    Post([job, call = std::move(call)](CMainFrame& frame) mutable {
+      if (job.MayShow()) call(frame);
+    });
+  }
 
  private:
   CMainFrame& frame_;
   std::shared_ptr<WindowThreadQueue> queue_;
 };
 
+// A job's reports: each queued call asks the job again on the window thread, so that a job
+// cancelled or superseded after its worker reported shows nothing.
 class QueuedProgress final : public UnknownImpl<IProgressSink>, QueuedCalls {
  public:
   using QueuedCalls::QueuedCalls;
 
-  void ShowStatus(std::string_view text, ProgressBar bar, int percent) override {
-    Post([text = std::string(text), bar, percent](CMainFrame& frame) {
+  void ShowStatus(const JobIdentity& job, std::string_view text, ProgressBar bar,
+                  int percent) override {
+    PostFor(job, [text = std::string(text), bar, percent](CMainFrame& frame) {
       frame.ShowJobStatus(text, bar, percent);
     });
   }
-  void ShowInTargetPane(std::string_view text) override {
-    Post([text = std::string(text)](CMainFrame& frame) { frame.ShowInTranslationPane(text); });
+  void ShowInTargetPane(const JobIdentity& job, std::string_view text) override {
+    PostFor(job,
+            [text = std::string(text)](CMainFrame& frame) { frame.ShowInTranslationPane(text); });
   }
-  void ShowFailure(std::string_view message) override {
-    Post([message = std::string(message)](CMainFrame& frame) { frame.ShowJobFailure(message); });
+  void ShowFailure(const JobIdentity& job, std::string_view message) override {
+    PostFor(job,
+            [message = std::string(message)](CMainFrame& frame) { frame.ShowJobFailure(message); });
   }
 
  private:
@@ -51,8 +64,8 @@ class QueuedDelivery final : public UnknownImpl<IDeliverySink>, QueuedCalls {
  public:
   using QueuedCalls::QueuedCalls;
 
-  void Deliver(TranslationDelivery delivery) override {
-    Post([delivery = std::move(delivery)](CMainFrame& frame) mutable {
+  void Deliver(const JobIdentity& job, TranslationDelivery delivery) override {
+    PostFor(job, [delivery = std::move(delivery)](CMainFrame& frame) mutable {
       frame.ShowTranslation(std::move(delivery));
     });
   }

@@ -11,14 +11,16 @@ namespace vorla {
 
 namespace {
 
-// Runs `call` with the window on the window thread, unless the window is gone by then. The
-// pointer to the window is only ever read on the window thread.
+// Runs `call` with the window on the window thread, unless by then the window is gone or
+// the job may no longer show. The pointer to the window is only ever read on the window
+// thread.
 template <class Call>
-void QueueToWindow(const QPointer<CResultWnd>& window, Call call) {
+void QueueToWindow(const QPointer<CResultWnd>& window, const JobIdentity& job, Call call) {
   QMetaObject::invokeMethod(
       QCoreApplication::instance(),
-      [window, call = std::move(call)]() mutable {
-        if (CResultWnd* shown = window.data()) call(*shown);
+      [window, job, call = std::move(call)]() mutable {
+        CResultWnd* shown = window.data();
+        if (shown && job.MayShow()) call(*shown);
       },
       Qt::QueuedConnection);
 }
@@ -28,12 +30,16 @@ class ResultWindowProgress final : public UnknownImpl<IProgressSink> {
  public:
   explicit ResultWindowProgress(CResultWnd* window) : window_(window) {}
 
-  void ShowStatus(std::string_view text, ProgressBar, int) override { ShowInTargetPane(text); }
-  void ShowInTargetPane(std::string_view text) override {
-    QueueToWindow(window_,
+  void ShowStatus(const JobIdentity& job, std::string_view text, ProgressBar, int) override {
+    ShowInTargetPane(job, text);
+  }
+  void ShowInTargetPane(const JobIdentity& job, std::string_view text) override {
+    QueueToWindow(window_, job,
                   [text = std::string(text)](CResultWnd& window) { window.ShowInPane(text); });
   }
-  void ShowFailure(std::string_view message) override { ShowInTargetPane(message); }
+  void ShowFailure(const JobIdentity& job, std::string_view message) override {
+    ShowInTargetPane(job, message);
+  }
 
  private:
   QPointer<CResultWnd> window_;
@@ -43,8 +49,8 @@ class ResultWindowDelivery final : public UnknownImpl<IDeliverySink> {
  public:
   explicit ResultWindowDelivery(CResultWnd* window) : window_(window) {}
 
-  void Deliver(TranslationDelivery delivery) override {
-    QueueToWindow(window_, [delivery = std::move(delivery)](CResultWnd& window) mutable {
+  void Deliver(const JobIdentity& job, TranslationDelivery delivery) override {
+    QueueToWindow(window_, job, [delivery = std::move(delivery)](CResultWnd& window) mutable {
       window.ShowResult(std::move(delivery));
     });
   }

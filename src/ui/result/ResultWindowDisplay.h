@@ -7,7 +7,7 @@ namespace vorla {
 class CResultWnd;
 
 // The display of a result-window job: every report of its worker is queued to the window
-// thread and dropped there when the window has closed meanwhile.
+// thread and dropped there when the window has closed or the job was cancelled meanwhile.
 JobDisplay MakeResultWindowDisplay(CResultWnd* window);
 
 }  // namespace vorla

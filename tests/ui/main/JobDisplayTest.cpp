@@ -1,8 +1,10 @@
 #include <QCoreApplication>
+#include <QEvent>
 #include <QProgressBar>
 #include <thread>
 
 #include "MainFrameFixture.h"
+#include "common/CodePages.h"
 #include "ui/main/CommandIds.h"
 
 namespace vorla {
@@ -18,9 +20,9 @@ void OnWorker(const std::function<void()>& calls) {
 TEST_F(MainFrameTest, WorkersReachTheWindowThroughItsQueue) {
   const CWindowsTranslator::Hooks hooks = frame_->TranslatorHooks();
   OnWorker([&] {
-    hooks.mainWindow.progress->ShowStatus("Sending translation request to the server... 40%",
+    hooks.mainWindow.progress->ShowStatus({}, "Sending translation request to the server... 40%",
                                           ProgressBar::ShowAt, 40);
-    hooks.mainWindow.progress->ShowInTargetPane("Translating... please wait");
+    hooks.mainWindow.progress->ShowInTargetPane({}, "Translating... please wait");
     hooks.window->EnableCancelCommand(true);
   });
   EXPECT_FALSE(frame_->Command(kCmdCancelTranslation).isEnabled());  // not yet
@@ -32,11 +34,11 @@ TEST_F(MainFrameTest, WorkersReachTheWindowThroughItsQueue) {
   EXPECT_TRUE(frame_->Command(kCmdCancelTranslation).isEnabled());
 
   OnWorker([&] {
-    hooks.mainWindow.progress->ShowStatus("Translation completed", ProgressBar::Hide, 0);
+    hooks.mainWindow.progress->ShowStatus({}, "Translation completed", ProgressBar::Hide, 0);
     TranslationDelivery delivery;
     delivery.result = "{\\rtf1\\ansi\\ansicpg1252 Hyv\\'e4\\'e4 y\\'f6t\\'e4.}";
     delivery.rtf = true;
-    hooks.mainWindow.delivery->Deliver(std::move(delivery));
+    hooks.mainWindow.delivery->Deliver({}, std::move(delivery));
     hooks.window->EnableCancelCommand(false);
   });
   QCoreApplication::processEvents();
@@ -49,9 +51,10 @@ TEST_F(MainFrameTest, WorkersReachTheWindowThroughItsQueue) {
 TEST_F(MainFrameTest, FailureShowsInTheStatusLineAndThePane) {
   const CWindowsTranslator::Hooks hooks = frame_->TranslatorHooks();
   OnWorker([&] {
-    hooks.mainWindow.progress->ShowStatus("Downloading translation result... 50%",
+    hooks.mainWindow.progress->ShowStatus({}, "Downloading translation result... 50%",
                                           ProgressBar::ShowAt, 50);
-    hooks.mainWindow.progress->ShowFailure("Translation failed - Connection to the server failed");
+    hooks.mainWindow.progress->ShowFailure({},
+                                           "Translation failed - Connection to the server failed");
   });
   QCoreApplication::processEvents();
   EXPECT_EQ(frame_->Status().Text(), "Translation failed - Connection to the server failed");
@@ -60,22 +63,61 @@ TEST_F(MainFrameTest, FailureShowsInTheStatusLineAndThePane) {
             "Translation failed - Connection to the server failed");
 }
 
+TEST_F(MainFrameTest, ReportsOfAJobCancelledAfterItsWorkerReportedAreDropped) {
+  const CWindowsTranslator::Hooks hooks = frame_->TranslatorHooks();
+  frame_->TranslationPane().SetText("Translating... please wait", kCodePageUtf8);
+  const auto cancelled = std::make_shared<std::atomic<bool>>(false);
+  const JobIdentity superseded(cancelled);
+  OnWorker([&] {
+    hooks.mainWindow.progress->ShowStatus(superseded, "Downloading translation result... 50%",
+                                          ProgressBar::ShowAt, 50);
+    TranslationDelivery delivery;
+    delivery.result = "Hyvää huomenta.";
+    delivery.codePage = kCodePageUtf8;
+    delivery.alignment = SentenceAlignment({{0, 5, 0, 5}, {6, 12, 6, 14}});
+    hooks.mainWindow.delivery->Deliver(superseded, std::move(delivery));
+    hooks.mainWindow.progress->ShowFailure(superseded, "Translation failed");
+  });
+  // The next job cancels this one before the window thread has run its reports.
+  *cancelled = true;
+  QCoreApplication::processEvents();
+  EXPECT_EQ(frame_->TranslationPane().toPlainText(), "Translating... please wait");
+  EXPECT_EQ(frame_->Status().Text(), "");
+  EXPECT_FALSE(frame_->Alignment().IsAvailable());
+}
+
+// Counts the queued calls the window thread runs for a main window, whichever it is.
+class QueuedCallCounter final : public QObject {
+ public:
+  QueuedCallCounter() { QCoreApplication::instance()->installEventFilter(this); }
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (event->type() == QEvent::MetaCall && qobject_cast<CMainFrame*>(receiver)) ++count;
+    return false;
+  }
+  int count = 0;
+};
+
 TEST_F(MainFrameTest, CallsAfterTheWindowHasGoneAreDropped) {
   const CWindowsTranslator::Hooks hooks = frame_->TranslatorHooks();
   const std::shared_ptr<StatusBar> logins = frame_->LoginStatusBar();
-  OnWorker([&] { hooks.mainWindow.progress->ShowStatus("pending", ProgressBar::ShowAt, 10); });
+  QueuedCallCounter queued;
+  OnWorker([&] { hooks.mainWindow.progress->ShowStatus({}, "shown", ProgressBar::ShowAt, 10); });
+  QCoreApplication::processEvents();
+  ASSERT_EQ(queued.count, 1);  // the counter sees what the queue runs
+
+  OnWorker([&] { hooks.mainWindow.progress->ShowStatus({}, "pending", ProgressBar::ShowAt, 10); });
   frame_.reset();
   OnWorker([&] {
-    hooks.mainWindow.progress->ShowStatus("late", ProgressBar::ShowAt, 20);
-    hooks.mainWindow.progress->ShowFailure("late failure");
-    hooks.mainWindow.delivery->Deliver({});
+    hooks.mainWindow.progress->ShowStatus({}, "late", ProgressBar::ShowAt, 20);
+    hooks.mainWindow.progress->ShowFailure({}, "late failure");
+    hooks.mainWindow.delivery->Deliver({}, {});
     hooks.window->EnableCancelCommand(true);
     hooks.window->RefreshLanguageControls(true);
     logins->ShowStatus("Logging in... please wait");
   });
-  // Nothing is left to run, and nothing touches the window that has gone.
+  // Neither the call pending when the window went nor any later one runs.
   QCoreApplication::processEvents();
-  EXPECT_TRUE(hooks.sourcePane->IsEmpty());
+  EXPECT_EQ(queued.count, 1);
 }
 
 }  // namespace
