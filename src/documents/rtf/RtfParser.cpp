@@ -139,7 +139,7 @@ void RtfParser::FlushText() {
     case RtfDestination::Text:
       if (state.character.hidden) break;
       TakeParagraphFormat();
-      CurrentParagraph().AppendText(CurrentFormat(), text);
+      AppendWithinLimit(text);
       break;
     case RtfDestination::FontTable:
       fonts_.AddNameText(text);
@@ -150,7 +150,10 @@ void RtfParser::FlushText() {
       formatValid_ = false;
       break;
     case RtfDestination::FieldInstruction:
-      if (state.field >= 0) fieldInstructions_[static_cast<std::size_t>(state.field)].append(text);
+      // Once the result has begun the link stays what the instruction made of it.
+      if (state.field >= 0 && !fields_[static_cast<std::size_t>(state.field)].link) {
+        fields_[static_cast<std::size_t>(state.field)].instruction.append(text);
+      }
       break;
   }
   collector_.Clear();
@@ -179,8 +182,27 @@ void RtfParser::EndParagraph() {
 }
 
 void RtfParser::StartParagraph() {
+  if (!TakeRoom()) {
+    finished_ = true;  // the limit was reached in the paragraph just ended
+    return;
+  }
   document_.paragraphs.emplace_back();
   paragraphFormatTaken_ = false;
+}
+
+bool RtfParser::TakeRoom() {
+  if (room_ == 0) return false;
+  --room_;
+  return true;
+}
+
+void RtfParser::AppendWithinLimit(std::string_view text) {
+  std::size_t end = 0;
+  for (; end < text.size(); ++end) {
+    if ((static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) continue;  // inside a character
+    if (!TakeRoom()) break;
+  }
+  CurrentParagraph().AppendText(CurrentFormat(), text.substr(0, end));
 }
 
 void RtfParser::AddCell() {
@@ -200,10 +222,13 @@ void RtfParser::EndRow() {
 void RtfParser::StartFieldResult() {
   RtfGroupState& state = State();
   if (state.field < 0) return;
-  std::string target = HyperlinkTarget(fieldInstructions_[static_cast<std::size_t>(state.field)]);
-  if (target.empty()) return;
-  links_.push_back(std::move(target));
-  state.character.link = static_cast<std::int32_t>(links_.size() - 1);
+  Field& field = fields_[static_cast<std::size_t>(state.field)];
+  if (!field.link) {
+    field.link = HyperlinkTarget(field.instruction);
+    std::string().swap(field.instruction);  // read once: its memory is not needed any more
+  }
+  if (field.link->empty()) return;
+  state.character.link = state.field;
 }
 
 void RtfParser::TakeObject(ObjectKind kind, std::size_t wordStart) {
@@ -215,9 +240,11 @@ void RtfParser::TakeObject(ObjectKind kind, std::size_t wordStart) {
     BeginContent();
     FlushText();
     TakeParagraphFormat();
-    std::string rtf = "{";
-    rtf.append(input_.substr(wordStart, tokenizer_.Position() - wordStart));
-    CurrentParagraph().items.emplace_back(EmbeddedObject{kind, std::move(rtf)});
+    if (!finished_ && TakeRoom()) {
+      std::string rtf = "{";
+      rtf.append(input_.substr(wordStart, tokenizer_.Position() - wordStart));
+      CurrentParagraph().items.emplace_back(EmbeddedObject{kind, std::move(rtf)});
+    }
   }
   CloseGroup();
 }
@@ -248,7 +275,7 @@ const CharacterFormat& RtfParser::CurrentFormat() {
   const RtfCharacterState& character = State().character;
   if (formatValid_ && formatState_ == character) return format_;
   CharacterFormat format;
-  if (const RtfFont* font = CurrentFont(character)) format.fontFamily = font->Family();
+  if (const RtfFont* font = CurrentFont(character)) format.fontFamily = font->family;
   format.fontSizeHalfPoints = character.fontSize;
   format.bold = character.bold;
   format.italic = character.italic;
@@ -256,7 +283,8 @@ const CharacterFormat& RtfParser::CurrentFormat() {
   format.strikeOut = character.strikeOut;
   format.color = colors_.Find(character.color);
   format.verticalPosition = character.verticalPosition;
-  if (character.link >= 0) format.linkTarget = links_[static_cast<std::size_t>(character.link)];
+  if (character.link >= 0)
+    format.linkTarget = *fields_[static_cast<std::size_t>(character.link)].link;
   format_ = std::move(format);
   formatState_ = character;
   formatValid_ = true;

@@ -68,8 +68,8 @@ void RtfParser::ApplyWord(const RtfWordInfo& info, const RtfToken& token) {
       if (inColorTable) colors_.SetComponent(info.value, value);
       break;
     case RtfWord::Field:
-      fieldInstructions_.emplace_back();
-      state.field = static_cast<std::int32_t>(fieldInstructions_.size() - 1);
+      fields_.emplace_back();
+      state.field = static_cast<std::int32_t>(fields_.size() - 1);
       break;
     case RtfWord::FieldInstruction:
       state.destination = RtfDestination::FieldInstruction;
