@@ -5,6 +5,7 @@
 
 #include "common/Utf8.h"
 #include "documents/rtf/FieldInstruction.h"
+#include "documents/rtf/RtfCodePages.h"
 
 namespace vorla {
 
@@ -92,13 +93,18 @@ void RtfParser::HandleText(std::string_view text) {
 }
 
 void RtfParser::HandleByte(std::uint8_t byte) {
-  if (fallbackToSkip_ > 0) {
-    --fallbackToSkip_;
-    return;
-  }
+  if (SkippedAsFallback()) return;
   BeginContent();
   const char c = static_cast<char>(byte);
   collector_.AddBytes(std::string_view(&c, 1), FontCodePage());
+}
+
+// A fallback character may be text, a \'hh byte or a control word or symbol that stands
+// for a character (\u8212\emdash): each counts as one.
+bool RtfParser::SkippedAsFallback() {
+  if (fallbackToSkip_ <= 0) return false;
+  --fallbackToSkip_;
+  return true;
 }
 
 void RtfParser::HandleUnicode(const RtfToken& token) {
@@ -106,7 +112,11 @@ void RtfParser::HandleUnicode(const RtfToken& token) {
   const std::int64_t unit = token.parameter < 0 ? token.parameter + 65536 : token.parameter;
   if (token.hasParameter && unit != 0) {
     BeginContent();
-    if (unit > 0 && unit <= 0xFFFF) {
+    if (unit >= 0xF020 && unit <= 0xF0FF && FontCodePage() == kCodePageSymbol) {
+      // Symbol fonts put their characters at U+F000 plus the byte.
+      const char byte = static_cast<char>(unit - 0xF000);
+      collector_.AddBytes(std::string_view(&byte, 1), kCodePageSymbol);
+    } else if (unit > 0 && unit <= 0xFFFF) {
       collector_.AddCodeUnit(static_cast<std::uint16_t>(unit));
     } else {
       collector_.AddCharacter(kReplacementCharacter);

@@ -40,6 +40,7 @@ class RtfParser {
   void HandleSymbol(char symbol);
   void HandleText(std::string_view text);
   void HandleByte(std::uint8_t byte);
+  bool SkippedAsFallback();
   void HandleUnicode(const RtfToken& token);
   void AddCharacter(char32_t c);
 
