@@ -43,7 +43,8 @@ const RtfFont* RtfFontTable::Find(std::int32_t number) const {
 
 int RtfFontTable::EntryCodePage() const {
   const RtfFont* font = entry_ ? Find(*entry_) : nullptr;
-  return font ? font->codePage : 0;
+  // A symbol font's name is written in letters, not in its symbols.
+  return font && font->codePage != kCodePageSymbol ? font->codePage : 0;
 }
 
 RtfFont* RtfFontTable::Entry() {
