@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "documents/rtf/RichDocument.h"
+#include "common/Utf8.h"
 
 namespace vorla {
 

@@ -17,14 +17,6 @@ void AppendDocumentText(std::string& out, std::string_view text) {
   std::ranges::copy_if(text, std::back_inserter(out), IsText);
 }
 
-std::string_view Utf8Prefix(std::string_view text, std::size_t maxBytes) {
-  if (text.size() <= maxBytes) return text;
-  std::size_t end = maxBytes;
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-    --end;
-  return text.substr(0, end);
-}
-
 void Paragraph::AppendText(const CharacterFormat& runFormat, std::string_view text) {
   if (std::ranges::none_of(text, IsText)) return;
   auto* run = items.empty() ? nullptr : std::get_if<TextRun>(&items.back());

@@ -27,10 +27,6 @@ constexpr bool IsDocumentCharacter(char32_t c) {
 // Appends text without the control characters a document does not hold.
 void AppendDocumentText(std::string& out, std::string_view text);
 
-// The longest start of UTF-8 text that has at most `maxBytes` bytes and ends between two
-// characters.
-std::string_view Utf8Prefix(std::string_view text, std::size_t maxBytes);
-
 struct RgbColor {
   std::uint8_t red = 0;
   std::uint8_t green = 0;

@@ -209,7 +209,7 @@ bool RtfParser::TakeRoom() {
 void RtfParser::AppendWithinLimit(std::string_view text) {
   std::size_t end = 0;
   for (; end < text.size(); ++end) {
-    if ((static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) continue;  // inside a character
+    if (IsUtf8ContinuationByte(text[end])) continue;
     if (!TakeRoom()) break;
   }
   CurrentParagraph().AppendText(CurrentFormat(), text.substr(0, end));

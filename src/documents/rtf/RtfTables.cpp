@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/Utf8.h"
 #include "documents/rtf/RtfCodePages.h"
 
 namespace vorla {
