@@ -6,6 +6,7 @@
 
 #include "common/CodePages.h"
 #include "common/Utf8.h"
+#include "documents/rtf/DocumentTruncation.h"
 #include "documents/rtf/PlainText.h"
 #include "documents/rtf/RtfReader.h"
 #include "documents/rtf/RtfWriter.h"
@@ -39,8 +40,15 @@ void CheckDocument(const RichDocument& document) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
-  CheckDocument(RtfReader().Read(input));
+  const RichDocument document = RtfReader().Read(input);
+  CheckDocument(document);
   CheckDocument(RtfReader({.keepObjects = false, .streamCodePage = kCodePageUtf8}).Read(input));
+
+  // A pane's limit applied while reading keeps what cutting the whole document keeps.
+  const std::size_t limit = size % 97;
+  RichDocument cut = document;
+  TruncateDocument(cut, limit);
+  Require(RtfReader({.maxCharacters = limit}).Read(input) == cut);
 
   // Removing the formatting once more changes nothing.
   const std::string text =

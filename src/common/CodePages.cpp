@@ -165,6 +165,11 @@ std::string Utf8ToUtf16Bytes(std::string_view utf8, bool bigEndian, char replace
 
 }  // namespace
 
+std::optional<std::string> ConverterToUtf8(const char* converterName, std::string_view bytes,
+                                           char32_t replacement) {
+  return IcuToUtf8(converterName, bytes, replacement);
+}
+
 int CodePageOfEncoding(int index) {
   if (index == kEncodingNone) return 0;
   if (index < 1 || index > kEncodingLast) return kCodePageWindows1252;

@@ -34,6 +34,10 @@ std::optional<std::string> CodePageToUtf8(int codePage, std::string_view bytes,
 // unknown code page.
 std::optional<std::string> Utf8ToCodePage(int codePage, std::string_view utf8,
                                           char replacement = '?');
+// Converts text in the character set of ICU's converter `converterName` to UTF-8, each byte
+// sequence without a character becoming `replacement`. Nothing when ICU has no such converter.
+std::optional<std::string> ConverterToUtf8(const char* converterName, std::string_view bytes,
+                                           char32_t replacement = kReplacementCharacter);
 
 // Source text after its byte-order mark has been dealt with.
 struct UnmarkedText {

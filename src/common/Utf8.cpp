@@ -4,6 +4,14 @@
 
 namespace vorla {
 
+std::string_view Utf8Prefix(std::string_view text, std::size_t maxBytes) {
+  if (text.size() <= maxBytes) return text;
+  std::size_t end = maxBytes;
+  while (end > 0 && IsUtf8ContinuationByte(text[end]))
+    --end;
+  return text.substr(0, end);
+}
+
 void AppendUtf8(std::string& out, char32_t c) {
   if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = kReplacementCharacter;
   if (c < 0x80) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,6 +8,15 @@
 namespace vorla {
 
 inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// A byte that continues a character rather than beginning one.
+constexpr bool IsUtf8ContinuationByte(char byte) {
+  return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// The longest start of UTF-8 text that has at most `maxBytes` bytes and ends between two
+// characters.
+std::string_view Utf8Prefix(std::string_view text, std::size_t maxBytes);
 
 // Appends the UTF-8 form of a character (U+FFFD for surrogates and values beyond U+10FFFF).
 void AppendUtf8(std::string& out, char32_t c);

@@ -54,7 +54,8 @@ std::optional<ClipboardText> GetClipboardText(Clipboard& clipboard,
                                               const ClipboardReadOptions& options) {
   if (!options.autoRemoveFormatting) {
     if (std::optional<std::string> rtf = clipboard.GetRtf()) {
-      RichDocument document = RtfReader({.keepObjects = false}).Read(*rtf);
+      RichDocument document =
+          RtfReader({.keepObjects = false, .maxCharacters = options.maxCharacters}).Read(*rtf);
       return ClipboardText{PlainRtf(std::move(document), options.maxCharacters, options),
                            kFormatRtf};
     }

@@ -12,6 +12,10 @@
 
 namespace vorla {
 
+inline void PrintTo(const SharedText& text, std::ostream* out) {
+  *out << '"' << text.str() << '"';
+}
+
 // A failing comparison shows documents as the RTF we write for them.
 inline void PrintTo(const RichDocument& document, std::ostream* out) {
   *out << RtfWriter().Write(document);

@@ -18,8 +18,10 @@ std::string ReadFixture(const std::string& name) {
   return content.str();
 }
 
+const std::string kFixtures[] = {"libreoffice-writer", "pandoc", "word", "wordpad"};
+
 TEST(RtfFixtures, TextIsWhatTheWritingProgramsMeant) {
-  for (const std::string name : {"libreoffice-writer", "pandoc"}) {
+  for (const std::string& name : kFixtures) {
     const std::string rtf = ReadFixture(name + ".rtf");
     ASSERT_FALSE(rtf.empty()) << name;
     EXPECT_EQ(PaneTextOf(rtf), ReadFixture(name + ".txt")) << name;
@@ -83,6 +85,40 @@ TEST(RtfFixtures, FormattingFromPandoc) {
   EXPECT_EQ(link->format.linkTarget, "https://example.com/sivu?a=1&b=2");
   EXPECT_EQ(document.paragraphs.at(0).format.spaceAfter, 180);
   ExpectPicture(document, "89504e470d0a1a0a");
+}
+
+TEST(RtfFixtures, WrittenBackTheyReadTheSame) {
+  for (const std::string& name : kFixtures) {
+    const RichDocument document = RtfReader().Read(ReadFixture(name + ".rtf"));
+    for (const StreamEncoding encoding : {StreamEncoding::Windows1252, StreamEncoding::Utf8}) {
+      EXPECT_EQ(RtfReader().Read(RtfWriter({.encoding = encoding}).Write(document)), document)
+          << name;
+    }
+  }
+}
+
+// The bullet lists of both: the symbol font's bullet, then the item indented with a hanging
+// first line, in the spacing both programs give every paragraph.
+TEST(RtfFixtures, FormattingFromWordAndWordPad) {
+  for (const std::string name : {"word", "wordpad"}) {
+    const RichDocument document = RtfReader().Read(ReadFixture(name + ".rtf"));
+    ASSERT_GE(document.paragraphs.size(), 4u) << name;
+    EXPECT_EQ(document.paragraphs[0].format.spaceAfter, 200) << name;
+    EXPECT_TRUE(FindRun(document, "lihavoitu") && FindRun(document, "lihavoitu")->format.bold)
+        << name;
+    EXPECT_EQ(FindRun(document, "lihavoitu")->format.fontFamily, "Calibri") << name;
+    for (const std::size_t item : {2, 3}) {
+      const Paragraph& paragraph = document.paragraphs[item];
+      EXPECT_EQ(paragraph.format.leftIndent, 720) << name << " " << item;
+      EXPECT_EQ(paragraph.format.firstLineIndent, -360) << name << " " << item;
+      const auto& bullet = std::get<TextRun>(paragraph.items.at(0));
+      EXPECT_EQ(bullet.text, "\u2022\t") << name << " " << item;
+      EXPECT_EQ(bullet.format.fontFamily, "Symbol") << name << " " << item;
+    }
+  }
+  const RichDocument word = RtfReader().Read(ReadFixture("word.rtf"));
+  ASSERT_NE(FindRun(word, "esimerkkisivu"), nullptr);
+  EXPECT_EQ(FindRun(word, "esimerkkisivu")->format.linkTarget, "https://example.com/sivu?a=1&b=2");
 }
 
 }  // namespace

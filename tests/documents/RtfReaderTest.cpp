@@ -53,6 +53,36 @@ TEST(RtfReader, DecodesCharactersInTheirCodePage) {
       {"lone high surrogate", R"({\rtf1 \u-10179?x})", "\uFFFDx"},
       {"lone low surrogate", R"({\rtf1 \u-8704?x})", "\uFFFDx"},
       {"out of range unicode", R"({\rtf1 \u99999?x})", "\uFFFDx"},
+      {"control word as fallback", R"({\rtf1 \u8212\emdash x\u8226\bullet})", "\u2014x\u2022"},
+      {"control symbol as fallback", R"({\rtf1 \u160\~x})", "\u00A0x"},
+      {"two fallbacks of words", R"({\rtf1 \uc2\u8220\ldblquote\lquote x})", "\u201Cx"},
+  });
+}
+
+TEST(RtfReader, DecodesTheCodePagesOfOtherSystems) {
+  const auto inFont = [](int charset, std::string_view text) {
+    return "{\\rtf1\\ansi{\\fonttbl{\\f0\\fnil\\fcharset" + std::to_string(charset) + " A;}}\\f0 " +
+           std::string(text) + "}";
+  };
+  ExpectTexts({
+      {"Word's bullet in the symbol font",
+       R"({\rtf1\ansi{\fonttbl{\f0\fcharset0 Arial;}{\f1\fcharset2 Symbol;}}{\f1\'b7\tab}\f0 item})",
+       "\u2022\titem"},
+      {"symbol letters and signs", inFont(2, R"(\'61\'62\'b1\'b9\'ae\'a5)"), "αβ±≠→∞"},
+      {"symbol font characters by \\u", inFont(2, R"(\u-3913?\u61537?1)"), "\u2022\u03B11"},
+      {"Mac Roman document", R"({\rtf1\mac \'8a\'80\'d5})", "äÄ’"},
+      {"Mac Roman font", inFont(77, R"(\'8a\'a5)"), "ä•"},
+      {"DOS document", R"({\rtf1\pc \'81\'e4\'c9})", "üΣ╔"},
+      {"DOS font", inFont(254, R"(\'81)"), "ü"},
+      {"the other DOS font", inFont(255, R"(\'e1)"), "ß"},
+      {"DOS Latin-1 document", R"({\rtf1\pca \'9b\'d0})", "øð"},
+      {"Mac Cyrillic font", inFont(89, R"(\'80\'e4)"), "Ад"},
+      {"Johab syllables", inFont(130, R"(\'88\'61\'d0\'65 x)"), "가한 x"},
+      {"Johab letters alone", inFont(130, R"(\'88\'41\'84\'61\'84\'45\'84\'41)"),
+       "\u3131\u314F\u3134\u3164"},
+      {"Johab symbols and Hanja", inFont(130, R"(\'d9\'31\'e0\'31\'d9\'32\'d9\'a0\'d9\'a1)"),
+       "\u3000伽\u3001\uFFE2\u21D2"},
+      {"Johab without a character", inFont(130, R"(\'d8\'31\'88)"), "\uFFFD\uFFFD"},
   });
 }
 
@@ -66,6 +96,7 @@ TEST(RtfReader, RawTextOfAUtf8Stream) {
 TEST(RtfReader, SymbolsBreaksAndDestinations) {
   ExpectTexts({
       {"paragraphs", R"({\rtf1 a\par b\par})", "a\nb\n"},
+      {"page, section and column breaks", R"({\rtf1 a\page b\sect c\column d})", "a\nb\nc\nd"},
       {"line ends in the stream are not text", "{\\rtf1 a\r\nb\\\r\nc}", "ab\nc"},
       {"tab and line", R"({\rtf1 a\tab b\line c})", "a\tb\vc"},
       {"escapes", R"({\rtf1 \\ \{ \}})", "\\ { }"},

@@ -153,6 +153,15 @@ TEST(TextPane, TextLimitCutsWhatComesIn) {
   QApplication::clipboard()->setMimeData(mime);
   pane.paste();
   EXPECT_EQ(WholeText(pane), "012345678A");
+  // Pasted RTF is cut as it is read, within the room the selection leaves.
+  pane.SelectRange(2, 10);
+  auto* rtf = new QMimeData;
+  rtf->setData("text/rtf", R"({\rtf1 4567{\b 89\par ABC}})");
+  QApplication::clipboard()->setMimeData(rtf);
+  pane.paste();
+  EXPECT_EQ(WholeText(pane), "01456789\nA");
+  pane.SetText("012345678A", kCodePageWindows1252);
+  pane.moveCursor(QTextCursor::End);
   QTest::keyClicks(&pane, "xyz");
   EXPECT_EQ(WholeText(pane), "012345678A");
   // Replacing a selection makes room.

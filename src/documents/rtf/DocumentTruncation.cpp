@@ -2,19 +2,17 @@
 
 #include <variant>
 
+#include "common/Utf8.h"
+
 namespace vorla {
 
 namespace {
-
-bool IsContinuationByte(char c) {
-  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
 
 // Cuts UTF-8 text after `room` characters; returns how many it holds.
 std::size_t TruncateText(std::string& text, std::size_t room) {
   std::size_t characters = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (IsContinuationByte(text[i])) continue;
+    if (IsUtf8ContinuationByte(text[i])) continue;
     if (characters == room) {
       text.resize(i);
       break;

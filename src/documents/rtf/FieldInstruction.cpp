@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "common/Utf8.h"
+
 namespace vorla {
 
 namespace {
@@ -72,7 +74,8 @@ std::string HyperlinkTarget(std::string_view instruction) {
       address = arguments[i].text;
     }
   }
-  return bookmark.empty() ? address : address + "#" + bookmark;
+  const std::string target = bookmark.empty() ? address : address + "#" + bookmark;
+  return std::string(Utf8Prefix(target, kMaxLinkTargetBytes));
 }
 
 std::string HyperlinkInstruction(std::string_view target) {

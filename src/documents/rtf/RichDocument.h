@@ -7,6 +7,8 @@
 #include <variant>
 #include <vector>
 
+#include "documents/rtf/SharedText.h"
+
 namespace vorla {
 
 // What a text pane holds: paragraphs of formatted runs, with pictures and other embedded
@@ -34,8 +36,10 @@ struct RgbColor {
 
 enum class VerticalPosition : std::uint8_t { Baseline, Superscript, Subscript };
 
+// The font name and the link target are shared by the runs that use them, so that a
+// document's size grows with its text and not with its names times its runs.
 struct CharacterFormat {
-  std::string fontFamily{};    // empty: the pane's font
+  SharedText fontFamily{};     // empty: the pane's font
   int fontSizeHalfPoints = 0;  // 0: the pane's size
   bool bold = false;
   bool italic = false;
@@ -43,7 +47,7 @@ struct CharacterFormat {
   bool strikeOut = false;
   std::optional<RgbColor> color{};  // none: the automatic text colour
   VerticalPosition verticalPosition = VerticalPosition::Baseline;
-  std::string linkTarget{};  // empty: not a link
+  SharedText linkTarget{};  // empty: not a link
   friend bool operator==(const CharacterFormat&, const CharacterFormat&) = default;
 };
 

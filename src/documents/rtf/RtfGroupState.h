@@ -14,7 +14,7 @@ struct RtfCharacterState {
   bool fontSet = false;  // without \f the default font (\deff) applies
   std::int32_t fontSize = 0;
   std::int32_t color = 0;
-  std::int32_t link = -1;
+  std::int32_t link = -1;  // the field whose link the text is part of
   VerticalPosition verticalPosition = VerticalPosition::Baseline;
   bool bold = false;
   bool italic = false;

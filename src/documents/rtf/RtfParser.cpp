@@ -5,6 +5,7 @@
 
 #include "common/Utf8.h"
 #include "documents/rtf/FieldInstruction.h"
+#include "documents/rtf/RtfCodePages.h"
 
 namespace vorla {
 
@@ -92,13 +93,18 @@ void RtfParser::HandleText(std::string_view text) {
 }
 
 void RtfParser::HandleByte(std::uint8_t byte) {
-  if (fallbackToSkip_ > 0) {
-    --fallbackToSkip_;
-    return;
-  }
+  if (SkippedAsFallback()) return;
   BeginContent();
   const char c = static_cast<char>(byte);
   collector_.AddBytes(std::string_view(&c, 1), FontCodePage());
+}
+
+// A fallback character may be text, a \'hh byte or a control word or symbol that stands
+// for a character (\u8212\emdash): each counts as one.
+bool RtfParser::SkippedAsFallback() {
+  if (fallbackToSkip_ <= 0) return false;
+  --fallbackToSkip_;
+  return true;
 }
 
 void RtfParser::HandleUnicode(const RtfToken& token) {
@@ -106,7 +112,11 @@ void RtfParser::HandleUnicode(const RtfToken& token) {
   const std::int64_t unit = token.parameter < 0 ? token.parameter + 65536 : token.parameter;
   if (token.hasParameter && unit != 0) {
     BeginContent();
-    if (unit > 0 && unit <= 0xFFFF) {
+    if (unit >= 0xF020 && unit <= 0xF0FF && FontCodePage() == kCodePageSymbol) {
+      // Symbol fonts put their characters at U+F000 plus the byte.
+      const char byte = static_cast<char>(unit - 0xF000);
+      collector_.AddBytes(std::string_view(&byte, 1), kCodePageSymbol);
+    } else if (unit > 0 && unit <= 0xFFFF) {
       collector_.AddCodeUnit(static_cast<std::uint16_t>(unit));
     } else {
       collector_.AddCharacter(kReplacementCharacter);
@@ -139,7 +149,7 @@ void RtfParser::FlushText() {
     case RtfDestination::Text:
       if (state.character.hidden) break;
       TakeParagraphFormat();
-      CurrentParagraph().AppendText(CurrentFormat(), text);
+      AppendWithinLimit(text);
       break;
     case RtfDestination::FontTable:
       fonts_.AddNameText(text);
@@ -150,7 +160,10 @@ void RtfParser::FlushText() {
       formatValid_ = false;
       break;
     case RtfDestination::FieldInstruction:
-      if (state.field >= 0) fieldInstructions_[static_cast<std::size_t>(state.field)].append(text);
+      // Once the result has begun the link stays what the instruction made of it.
+      if (state.field >= 0 && !fields_[static_cast<std::size_t>(state.field)].link) {
+        fields_[static_cast<std::size_t>(state.field)].instruction.append(text);
+      }
       break;
   }
   collector_.Clear();
@@ -179,8 +192,27 @@ void RtfParser::EndParagraph() {
 }
 
 void RtfParser::StartParagraph() {
+  if (!TakeRoom()) {
+    finished_ = true;  // the limit was reached in the paragraph just ended
+    return;
+  }
   document_.paragraphs.emplace_back();
   paragraphFormatTaken_ = false;
+}
+
+bool RtfParser::TakeRoom() {
+  if (room_ == 0) return false;
+  --room_;
+  return true;
+}
+
+void RtfParser::AppendWithinLimit(std::string_view text) {
+  std::size_t end = 0;
+  for (; end < text.size(); ++end) {
+    if (IsUtf8ContinuationByte(text[end])) continue;
+    if (!TakeRoom()) break;
+  }
+  CurrentParagraph().AppendText(CurrentFormat(), text.substr(0, end));
 }
 
 void RtfParser::AddCell() {
@@ -200,10 +232,13 @@ void RtfParser::EndRow() {
 void RtfParser::StartFieldResult() {
   RtfGroupState& state = State();
   if (state.field < 0) return;
-  std::string target = HyperlinkTarget(fieldInstructions_[static_cast<std::size_t>(state.field)]);
-  if (target.empty()) return;
-  links_.push_back(std::move(target));
-  state.character.link = static_cast<std::int32_t>(links_.size() - 1);
+  Field& field = fields_[static_cast<std::size_t>(state.field)];
+  if (!field.link) {
+    field.link = HyperlinkTarget(field.instruction);
+    std::string().swap(field.instruction);  // read once: its memory is not needed any more
+  }
+  if (field.link->empty()) return;
+  state.character.link = state.field;
 }
 
 void RtfParser::TakeObject(ObjectKind kind, std::size_t wordStart) {
@@ -215,9 +250,11 @@ void RtfParser::TakeObject(ObjectKind kind, std::size_t wordStart) {
     BeginContent();
     FlushText();
     TakeParagraphFormat();
-    std::string rtf = "{";
-    rtf.append(input_.substr(wordStart, tokenizer_.Position() - wordStart));
-    CurrentParagraph().items.emplace_back(EmbeddedObject{kind, std::move(rtf)});
+    if (!finished_ && TakeRoom()) {
+      std::string rtf = "{";
+      rtf.append(input_.substr(wordStart, tokenizer_.Position() - wordStart));
+      CurrentParagraph().items.emplace_back(EmbeddedObject{kind, std::move(rtf)});
+    }
   }
   CloseGroup();
 }
@@ -248,7 +285,7 @@ const CharacterFormat& RtfParser::CurrentFormat() {
   const RtfCharacterState& character = State().character;
   if (formatValid_ && formatState_ == character) return format_;
   CharacterFormat format;
-  if (const RtfFont* font = CurrentFont(character)) format.fontFamily = font->Family();
+  if (const RtfFont* font = CurrentFont(character)) format.fontFamily = font->family;
   format.fontSizeHalfPoints = character.fontSize;
   format.bold = character.bold;
   format.italic = character.italic;
@@ -256,7 +293,8 @@ const CharacterFormat& RtfParser::CurrentFormat() {
   format.strikeOut = character.strikeOut;
   format.color = colors_.Find(character.color);
   format.verticalPosition = character.verticalPosition;
-  if (character.link >= 0) format.linkTarget = links_[static_cast<std::size_t>(character.link)];
+  if (character.link >= 0)
+    format.linkTarget = *fields_[static_cast<std::size_t>(character.link)].link;
   format_ = std::move(format);
   formatState_ = character;
   formatValid_ = true;

@@ -22,7 +22,7 @@ namespace vorla {
 class RtfParser {
  public:
   RtfParser(std::string_view rtf, const RtfReadOptions& options)
-      : input_(rtf), tokenizer_(rtf), options_(options) {}
+      : input_(rtf), tokenizer_(rtf), options_(options), room_(options.maxCharacters) {}
 
   RichDocument Parse();
 
@@ -40,6 +40,7 @@ class RtfParser {
   void HandleSymbol(char symbol);
   void HandleText(std::string_view text);
   void HandleByte(std::uint8_t byte);
+  bool SkippedAsFallback();
   void HandleUnicode(const RtfToken& token);
   void AddCharacter(char32_t c);
 
@@ -53,6 +54,9 @@ class RtfParser {
   void EndRow();
   void StartFieldResult();
   void TakeObject(ObjectKind kind, std::size_t wordStart);
+  // Takes one character of the text limit; false when none is left.
+  bool TakeRoom();
+  void AppendWithinLimit(std::string_view text);
 
   const RtfFont* CurrentFont(const RtfCharacterState& character) const;
   int FontCodePage() const;
@@ -67,9 +71,15 @@ class RtfParser {
   RtfTextCollector collector_;
   RtfFontTable fonts_;
   RtfColorTable colors_;
-  std::vector<std::string> fieldInstructions_;
-  std::vector<std::string> links_;
+  // The fields by number: the instruction read so far and the link it makes, read once for
+  // all the runs of the field's result.
+  struct Field {
+    std::string instruction;
+    std::optional<SharedText> link;
+  };
+  std::vector<Field> fields_;
   int documentCodePage_ = kCodePageWindows1252;
+  std::size_t room_;  // characters the text limit still allows
   std::optional<std::int32_t> defaultFont_;
   std::int32_t fallbackToSkip_ = 0;
   bool ignorableDestination_ = false;  // after \*

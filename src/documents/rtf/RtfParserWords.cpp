@@ -12,11 +12,13 @@ void RtfParser::HandleWord(const RtfToken& token) {
     HandleUnicode(token);
     return;
   }
+  if (info.word == RtfWord::Character) {
+    if (!SkippedAsFallback()) AddCharacter(static_cast<char32_t>(info.value));
+    return;
+  }
   fallbackToSkip_ = 0;
   if (info.word == RtfWord::Unknown) {
     if (ignorable) SkipRestOfGroup();
-  } else if (info.word == RtfWord::Character) {
-    AddCharacter(static_cast<char32_t>(info.value));
   } else {
     FlushText();
     ApplyWord(info, token);
@@ -68,8 +70,8 @@ void RtfParser::ApplyWord(const RtfWordInfo& info, const RtfToken& token) {
       if (inColorTable) colors_.SetComponent(info.value, value);
       break;
     case RtfWord::Field:
-      fieldInstructions_.emplace_back();
-      state.field = static_cast<std::int32_t>(fieldInstructions_.size() - 1);
+      fields_.emplace_back();
+      state.field = static_cast<std::int32_t>(fields_.size() - 1);
       break;
     case RtfWord::FieldInstruction:
       state.destination = RtfDestination::FieldInstruction;
@@ -134,19 +136,20 @@ void RtfParser::ApplyWord(const RtfWordInfo& info, const RtfToken& token) {
 }
 
 void RtfParser::HandleSymbol(char symbol) {
+  static constexpr std::pair<char, char32_t> kCharacterSymbols[] = {
+      {'~', 0x00A0},  // no-break space
+      {'-', 0x00AD},  // optional hyphen
+      {'_', 0x2011},  // no-break hyphen
+  };
+  for (const auto& [character, c] : kCharacterSymbols) {
+    if (symbol != character) continue;
+    if (!SkippedAsFallback()) AddCharacter(c);
+    return;
+  }
   fallbackToSkip_ = 0;
   switch (symbol) {
     case '*':
       ignorableDestination_ = true;
-      break;
-    case '~':
-      AddCharacter(0x00A0);  // no-break space
-      break;
-    case '-':
-      AddCharacter(0x00AD);  // optional hyphen
-      break;
-    case '_':
-      AddCharacter(0x2011);  // no-break hyphen
       break;
     case '\r':
     case '\n':

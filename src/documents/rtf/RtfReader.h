@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <string_view>
 
 #include "documents/rtf/RichDocument.h"
@@ -12,6 +14,10 @@ struct RtfReadOptions {
   // The code page of raw 8-bit text when the stream comes in one (65001 for the
   // further-language jobs); 0 reads it in the code page of its font, as the document declares.
   int streamCodePage = 0;
+  // The text limit of the pane the document goes to, in characters as the panes count them
+  // (TruncateDocument): what lies beyond it is not kept, and reading ends at the paragraph
+  // where it is reached.
+  std::size_t maxCharacters = std::numeric_limits<std::size_t>::max();
 };
 
 // Reads RTF into a document. Every input gives a document: what is not understood is left

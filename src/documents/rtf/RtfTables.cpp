@@ -2,11 +2,16 @@
 
 #include <algorithm>
 
+#include "common/Utf8.h"
 #include "documents/rtf/RtfCodePages.h"
 
 namespace vorla {
 
 void RtfFontTable::BeginEntry(std::int32_t number) {
+  if (fonts_.size() >= kMaxFonts && !fonts_.contains(number)) {
+    entry_.reset();
+    return;
+  }
   entry_ = number;
   fonts_[number] = RtfFont{};
 }
@@ -25,14 +30,11 @@ void RtfFontTable::AddNameText(std::string_view text) {
   RtfFont* font = Entry();
   if (!font || font->nameComplete) return;
   const std::size_t end = text.find(';');
-  font->name.append(text.substr(0, end));
+  font->name.append(Utf8Prefix(text.substr(0, end), kMaxFontNameBytes - font->name.size()));
+  const std::string_view name = font->name;
+  font->family = name.substr(0, name.find_last_not_of(' ') + 1);
   if (end == std::string_view::npos) return;
   font->nameComplete = true;
-}
-
-std::string_view RtfFont::Family() const {
-  const std::string_view family = name;
-  return family.substr(0, family.find_last_not_of(' ') + 1);
 }
 
 const RtfFont* RtfFontTable::Find(std::int32_t number) const {
@@ -42,7 +44,8 @@ const RtfFont* RtfFontTable::Find(std::int32_t number) const {
 
 int RtfFontTable::EntryCodePage() const {
   const RtfFont* font = entry_ ? Find(*entry_) : nullptr;
-  return font ? font->codePage : 0;
+  // A symbol font's name is written in letters, not in its symbols.
+  return font && font->codePage != kCodePageSymbol ? font->codePage : 0;
 }
 
 RtfFont* RtfFontTable::Entry() {
@@ -52,7 +55,7 @@ RtfFont* RtfFontTable::Entry() {
 }
 
 void RtfColorTable::AddText(std::string_view text) {
-  for (std::size_t n = std::ranges::count(text, ';'); n > 0; --n) {
+  for (std::size_t n = std::ranges::count(text, ';'); n > 0 && colors_.size() < kMaxColors; --n) {
     colors_.push_back(entryHasComponents_ ? std::optional(entry_) : std::nullopt);
     entry_ = {};
     entryHasComponents_ = false;

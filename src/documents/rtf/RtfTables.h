@@ -8,15 +8,20 @@
 #include <vector>
 
 #include "documents/rtf/RichDocument.h"
+#include "documents/rtf/SharedText.h"
 
 namespace vorla {
 
-struct RtfFont {
-  // The name without the blanks that may stand before the ';'.
-  std::string_view Family() const;
+// What the tables keep of a document, however much of it the document declares: names
+// longer than this are cut, and entries beyond these counts are ignored.
+inline constexpr std::size_t kMaxFontNameBytes = 255;
+inline constexpr std::size_t kMaxFonts = 4096;
+inline constexpr std::size_t kMaxColors = 4096;
 
+struct RtfFont {
   std::string name;
-  int codePage = 0;  // 0: the document's code page
+  SharedText family;  // the name without the blanks that may stand before the ';'
+  int codePage = 0;   // 0: the document's code page
   bool nameComplete = false;
 };
 

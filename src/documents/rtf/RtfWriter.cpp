@@ -23,7 +23,7 @@ class FormatTables {
     }
   }
 
-  int FontNumber(const std::string& family) const { return fontNumbers_.at(family); }
+  int FontNumber(const SharedText& family) const { return fontNumbers_.at(family.str()); }
   int ColorIndex(const RgbColor& color) const { return colorIndexes_.at(Key(color)); }
 
   void Append(std::string& out, StreamEncoding encoding) const {
@@ -60,7 +60,7 @@ class FormatTables {
   void Add(const CharacterFormat& format) {
     if (!format.fontFamily.empty()) {
       const auto [at, added] =
-          fontNumbers_.try_emplace(format.fontFamily, static_cast<int>(fonts_.size()));
+          fontNumbers_.try_emplace(format.fontFamily.str(), static_cast<int>(fonts_.size()));
       if (added) fonts_.push_back(&at->first);
     }
     if (format.color) {
@@ -113,7 +113,7 @@ class DocumentWriter {
     std::string_view openLink;
     for (const InlineItem& item : paragraph.items) {
       const auto* run = std::get_if<TextRun>(&item);
-      const std::string_view link = run ? std::string_view(run->format.linkTarget) : "";
+      const std::string_view link = run ? std::string_view(run->format.linkTarget.str()) : "";
       if (link != openLink) {
         if (!openLink.empty()) out_ += "}}}";
         if (!link.empty()) OpenLink(link);

@@ -19,9 +19,10 @@ QString QtText(const std::string& text) {
 
 }  // namespace
 
-RichDocument ReadPaneRtf(std::string_view rtf, int codePage) {
-  return RtfReader(
-             {.keepObjects = true, .streamCodePage = codePage == kCodePageUtf8 ? kCodePageUtf8 : 0})
+RichDocument ReadPaneRtf(std::string_view rtf, int codePage, std::size_t maxCharacters) {
+  return RtfReader({.keepObjects = true,
+                    .streamCodePage = codePage == kCodePageUtf8 ? kCodePageUtf8 : 0,
+                    .maxCharacters = maxCharacters})
       .Read(rtf);
 }
 

@@ -61,7 +61,7 @@ void TextPane::SetPaneFont(const QFont& font) {
 }
 
 void TextPane::SetRichDocument(RichDocument document) {
-  TruncateDocument(document, static_cast<std::size_t>(std::max<std::int64_t>(textLimit_, 0)));
+  TruncateDocument(document, RoomFor(0));
   // Streaming in replaces the text and starts a new undo history.
   this->document()->setUndoRedoEnabled(false);
   clear();
@@ -73,7 +73,7 @@ void TextPane::SetRichDocument(RichDocument document) {
 }
 
 void TextPane::StreamInRtf(std::string_view rtf, int codePage) {
-  SetRichDocument(ReadPaneRtf(rtf, codePage));
+  SetRichDocument(ReadPaneRtf(rtf, codePage, RoomFor(0)));
 }
 
 void TextPane::SetText(std::string_view text, int codePage) {
@@ -171,16 +171,23 @@ bool TextPane::canInsertFromMimeData(const QMimeData* source) const {
 }
 
 void TextPane::insertFromMimeData(const QMimeData* source) {
+  QTextCursor cursor = textCursor();
+  const std::size_t room = RoomFor(CharacterCount() - SpanOf(cursor).Length());
   RichDocument pasted;
   if (const auto rtf = RtfOf(*source)) {
-    pasted = RtfReader().Read(std::string_view(rtf->constData(), rtf->size()));
+    // Read within the limit, so that a huge document never stands whole in memory.
+    pasted =
+        RtfReader({.maxCharacters = room}).Read(std::string_view(rtf->constData(), rtf->size()));
   } else if (source->hasText()) {
     pasted = DocumentFromPlainText(source->text().toStdString(), StreamEncoding::Utf8);
   } else {
     return;
   }
-  QTextCursor cursor = textCursor();
-  InsertWithinLimit(cursor, std::move(pasted));
+  TruncateDocument(pasted, room);
+  cursor.beginEditBlock();
+  cursor.removeSelectedText();
+  InsertRichDocument(cursor, pasted);
+  cursor.endEditBlock();
   setTextCursor(cursor);
   ensureCursorVisible();
 }
@@ -208,13 +215,8 @@ PaneSpan TextPane::RangeSpan(PaneRange range) const {
   return range == PaneRange::Selection ? Selection() : PaneSpan{0, CharacterCount()};
 }
 
-void TextPane::InsertWithinLimit(QTextCursor& cursor, RichDocument document) {
-  const std::int64_t room = textLimit_ - (CharacterCount() - SpanOf(cursor).Length());
-  TruncateDocument(document, static_cast<std::size_t>(std::max<std::int64_t>(room, 0)));
-  cursor.beginEditBlock();
-  cursor.removeSelectedText();
-  InsertRichDocument(cursor, document);
-  cursor.endEditBlock();
+std::size_t TextPane::RoomFor(std::int64_t kept) const {
+  return static_cast<std::size_t>(std::max<std::int64_t>(textLimit_ - kept, 0));
 }
 
 }  // namespace vorla

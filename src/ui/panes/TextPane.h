@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTextEdit>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -88,8 +89,8 @@ class TextPane : public QTextEdit {
  private:
   QTextCursor QtCursor(PaneSpan span) const;
   PaneSpan RangeSpan(PaneRange range) const;
-  // Inserts at the cursor what still fits in the text limit.
-  void InsertWithinLimit(QTextCursor& cursor, RichDocument document);
+  // The characters the text limit leaves beside `kept` characters already in the pane.
+  std::size_t RoomFor(std::int64_t kept) const;
 
   PanePositions positions_;
   std::int64_t textLimit_ = kDefaultTextLimit;
