@@ -33,8 +33,8 @@ TEST(FaultsFile, ReadsTheKnobsOfEachCommand) {
       "drop_before_headers = true\n"
       "http_500 = true\n"
       "no_set_cookie = true\n"
-      "expire_session = false\n"
-      "[getaccountinfo]\n");
+      "[getaccountinfo]\n"
+      "expire_session = true\n");
   ASSERT_TRUE(file.ok()) << file.error;
   ASSERT_EQ(file.commands.size(), 3u);
 
@@ -60,10 +60,10 @@ TEST(FaultsFile, ReadsTheKnobsOfEachCommand) {
   EXPECT_TRUE(login.faults.dropBeforeHeaders);
   EXPECT_TRUE(login.faults.serverError);
   EXPECT_TRUE(login.faults.noSetCookie);
-  EXPECT_FALSE(login.faults.expireSession);
   EXPECT_EQ(login.faults.closeAfter, std::nullopt);
   EXPECT_EQ(login.faults.times, -1);
 
+  EXPECT_TRUE(file.commands.at("getaccountinfo").faults.expireSession);
   EXPECT_TRUE(file.commands.at("getaccountinfo").statuses.empty());
   EXPECT_TRUE(ParseFaultsFile("").ok());
   EXPECT_TRUE(ParseFaultsFile("# nothing yet\n").ok());
@@ -78,9 +78,9 @@ TEST(FaultsFile, RefusesMistakesSayingWhere) {
       {"times = 1\n", "line 1: knob 'times' before the first [command]"},
       {"[tr]\nstal_before = 10\n", "line 2: stal_before: unknown knob"},
       {"[tr]\ndrop_after\n", "line 2: 'drop_after' is neither [command] nor knob = value"},
-      {"[tr\n", "line 1: '[tr' does not name a command"},
-      {"[]\n", "line 1: '[]' does not name a command"},
-      {"[Tr]\n", "line 1: '[Tr]' does not name a command"},
+      {"[tr\n", "line 1: '[tr' does not name a command the simulator answers"},
+      {"[]\n", "line 1: '[]' does not name a command the simulator answers"},
+      {"[Tr]\n", "line 1: '[Tr]' does not name a command the simulator answers"},
       {"[tr]\n[gettrprice]\n[tr]\n", "line 3: [tr] given twice"},
       {"[tr]\ntimes = 1\ntimes = 2\n", "line 3: knob 'times' given twice in [tr]"},
       {"[tr]\ndrop_after = ten\n", "line 2: drop_after: 'ten' is not a whole number of bytes"},
@@ -94,7 +94,15 @@ TEST(FaultsFile, RefusesMistakesSayingWhere) {
       {"[tr]\nstatuses = 15,,19\n",
        "line 2: statuses: '15,,19' is not a list of statuses other than 0"},
       {"[tr]\nstatuses = 0\n", "line 2: statuses: '0' is not a list of statuses other than 0"},
-      {"[chkrauth]\nstatuses = 8\n", "line 2: statuses: only for tr and gettrprice"},
+      {"[trr]\n", "line 1: '[trr]' does not name a command the simulator answers"},
+      {"[tr]\n[getacountinfo]\n",
+       "line 2: '[getacountinfo]' does not name a command the simulator answers"},
+      {"[chkrauth]\nstatuses = 8\n", "line 2: statuses: [chkrauth] cannot show it"},
+      {"[getlexinfo]\nshortfall = 8\n", "line 2: shortfall: [getlexinfo] cannot show it"},
+      {"[chkrauth]\ncorrupt_zlib = true\n", "line 2: corrupt_zlib: [chkrauth] cannot show it"},
+      {"[gettrprice]\nlying_length = 3\n", "line 2: lying_length: [gettrprice] cannot show it"},
+      {"[tr]\nno_set_cookie = true\n", "line 2: no_set_cookie: [tr] cannot show it"},
+      {"[chkrauth]\nexpire_session = true\n", "line 2: expire_session: [chkrauth] cannot show it"},
       {"[tr]\nstall_at = 5\n[gettrprice]\n", "line 1: [tr] has stall_at without stall_for"},
       {"[tr]\ntrickle_every = 5\n", "line 1: [tr] has trickle_every without trickle_bytes"},
       {"\n\n[tr]\nshortfall = 5\n", "line 3: [tr] has shortfall without statuses"},

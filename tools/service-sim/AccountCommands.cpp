@@ -92,11 +92,19 @@ SimAnswer UpdateAccount(const SimRequest& request, SimContext& context) {
 
 }  // namespace
 
+std::span<const SimCommand> AccountCommands() {
+  constexpr AnswerFaults kFramed{.lyingLength = true, .expireSession = true};
+  static const SimCommand commands[] = {
+      {"chkrauth", &CheckAuthentication, {.noSetCookie = true}},
+      {"getlexinfo", &LexiconInfo, kFramed},
+      {"getaccountinfo", &AccountInfo, kFramed},
+      {"updateaccountinfo", &UpdateAccount, kFramed},
+  };
+  return commands;
+}
+
 void RegisterAccountCommands(ServiceSimulator& simulator) {
-  simulator.Register("chkrauth", &CheckAuthentication);
-  simulator.Register("getlexinfo", &LexiconInfo);
-  simulator.Register("getaccountinfo", &AccountInfo);
-  simulator.Register("updateaccountinfo", &UpdateAccount);
+  RegisterCommands(simulator, AccountCommands());
 }
 
 }  // namespace vorla::sim

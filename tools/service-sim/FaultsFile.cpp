@@ -1,5 +1,6 @@
 #include "FaultsFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <fstream>
@@ -10,6 +11,7 @@
 
 #include "ServiceCodes.h"
 #include "ServiceSimulator.h"
+#include "SimCommand.h"
 
 namespace vorla::sim {
 
@@ -23,14 +25,6 @@ std::string_view Trim(std::string_view text) {
   const std::size_t first = text.find_first_not_of(kBlanks);
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-bool IsCommandName(std::string_view name) {
-  if (name.empty()) return false;
-  for (const char c : name) {
-    if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_')) return false;
-  }
-  return true;
 }
 
 std::optional<std::int64_t> ParseInteger(std::string_view text) {
@@ -104,9 +98,26 @@ std::string ReadStatuses(std::string_view value, std::vector<ScriptedStatus>& ou
   }
 }
 
+// The knobs that only some answers can show, and whether the command's answer can.
+struct AnswerKnob {
+  std::string_view name;
+  bool AnswerFaults::*shown;
+};
+constexpr AnswerKnob kAnswerKnobs[] = {
+    {"lying_length", &AnswerFaults::lyingLength},  {"corrupt_zlib", &AnswerFaults::corruptZlib},
+    {"no_set_cookie", &AnswerFaults::noSetCookie}, {"expire_session", &AnswerFaults::expireSession},
+    {"statuses", &AnswerFaults::statuses},         {"shortfall", &AnswerFaults::statuses},
+};
+
+bool Ignores(const SimCommand& command, std::string_view knob) {
+  const auto found = std::ranges::find(kAnswerKnobs, knob, &AnswerKnob::name);
+  return found != std::end(kAnswerKnobs) && !(command.faults.*(found->shown));
+}
+
 // What is wrong with the knob, empty when it was set.
-std::string SetKnob(std::string_view command, std::string_view knob, std::string_view value,
+std::string SetKnob(const SimCommand& command, std::string_view knob, std::string_view value,
                     CommandFaults& target, std::int32_t& shortfall) {
+  if (Ignores(command, knob)) return "[" + std::string(command.name) + "] cannot show it";
   Faults& faults = target.faults;
   if (knob == "drop_before_headers") return ReadFlag(value, faults.dropBeforeHeaders);
   if (knob == "http_500") return ReadFlag(value, faults.serverError);
@@ -121,11 +132,8 @@ std::string SetKnob(std::string_view command, std::string_view knob, std::string
   if (knob == "stall_for") return ReadMilliseconds(value, faults.stallInside);
   if (knob == "trickle_every") return ReadMilliseconds(value, faults.trickleInterval);
   if (knob == "times") return ReadTimes(value, faults.times);
-  if (knob == "statuses" || knob == "shortfall") {
-    if (command != "tr" && command != "gettrprice") {
-      return "only for tr and gettrprice";
-    }
-    if (knob == "statuses") return ReadStatuses(value, target.statuses);
+  if (knob == "statuses") return ReadStatuses(value, target.statuses);
+  if (knob == "shortfall") {
     const auto count = Count(value);
     if (!count || *count > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max())) {
       return NotACount(value, "characters");
@@ -188,17 +196,18 @@ class Parser {
       return;
     }
     if (!knobs_.insert(std::string(knob)).second) {
-      Fail(number, "knob " + Quoted(knob) + " given twice in [" + command_ + "]");
+      Fail(number, "knob " + Quoted(knob) + " given twice in " + SectionName());
       return;
     }
-    const std::string problem = SetKnob(command_, knob, value, *current_, shortfall_);
+    const std::string problem = SetKnob(*command_, knob, value, *current_, shortfall_);
     if (!problem.empty()) Fail(number, std::string(knob) + ": " + problem);
   }
 
   void Section(std::string_view line, int number) {
     const std::string_view name = line.back() == ']' ? line.substr(1, line.size() - 2) : "";
-    if (!IsCommandName(name)) {
-      Fail(number, Quoted(line) + " does not name a command");
+    const SimCommand* command = FindSimCommand(name);
+    if (!command) {
+      Fail(number, Quoted(line) + " does not name a command the simulator answers");
       return;
     }
     EndSection();
@@ -209,14 +218,14 @@ class Parser {
       return;
     }
     current_ = &at->second;
-    command_ = name;
+    command_ = command;
     sectionLine_ = number;
   }
 
   void EndSection() {
     if (!current_) return;
     if (const std::string problem = CheckSection(knobs_); !problem.empty()) {
-      Fail(sectionLine_, "[" + command_ + "] has " + problem);
+      Fail(sectionLine_, SectionName() + " has " + problem);
       return;
     }
     for (ScriptedStatus& status : current_->statuses) {
@@ -227,9 +236,11 @@ class Parser {
     current_ = nullptr;
   }
 
+  std::string SectionName() const { return "[" + std::string(command_->name) + "]"; }
+
   FaultsFile file_;
   CommandFaults* current_ = nullptr;
-  std::string command_;
+  const SimCommand* command_ = nullptr;
   int sectionLine_ = 0;
   std::set<std::string, std::less<>> knobs_;
   std::int32_t shortfall_ = 0;

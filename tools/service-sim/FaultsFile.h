@@ -28,7 +28,7 @@ struct FaultsFile {
 };
 
 // Reads the faults of a person trying the client's failure paths by hand, an INI file with a
-// section per command:
+// section per command the simulator answers (FindSimCommand):
 //
 //   [tr]
 //   drop_after = 10     ; body bytes, then the connection is closed
@@ -38,7 +38,8 @@ struct FaultsFile {
 // false); drop_after, stall_at, trickle_bytes (bytes); stall_before, stall_for,
 // trickle_every (milliseconds); lying_length (the length the answer announces); times (-1
 // or above 0); statuses (a comma-separated list) and shortfall (for a queued 19). From ";"
-// or "#" on a line is a comment. Every mistake is refused with its line.
+// or "#" on a line is a comment. Every mistake is refused with its line, a knob the command's
+// answer cannot show (SimCommand::faults) among them.
 FaultsFile ParseFaultsFile(std::string_view text);
 // Reads and parses the file; "cannot be read" when it cannot.
 FaultsFile ReadFaultsFile(const std::string& path);

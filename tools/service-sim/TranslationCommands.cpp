@@ -1,12 +1,19 @@
 #include "TranslationCommands.h"
 
-#include "ServiceSimulator.h"
-
 namespace vorla::sim {
 
+std::span<const SimCommand> TranslationCommands() {
+  static const SimCommand commands[] = {
+      {"tr",
+       &TranslateText,
+       {.lyingLength = true, .corruptZlib = true, .expireSession = true, .statuses = true}},
+      {"gettrprice", &QuotePrice, {.expireSession = true, .statuses = true}},
+  };
+  return commands;
+}
+
 void RegisterTranslationCommands(ServiceSimulator& simulator) {
-  simulator.Register("tr", &TranslateText);
-  simulator.Register("gettrprice", &QuotePrice);
+  RegisterCommands(simulator, TranslationCommands());
 }
 
 }  // namespace vorla::sim

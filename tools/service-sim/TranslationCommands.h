@@ -1,11 +1,12 @@
 #pragma once
 
+#include <span>
+
+#include "SimCommand.h"
 #include "SimContext.h"
 #include "SimRequest.h"
 
 namespace vorla::sim {
-
-class ServiceSimulator;
 
 // `tr`: translates word by word with the built-in word list, a stand-in for the service's
 // engine.
@@ -40,7 +41,8 @@ SimAnswer TranslateText(const SimRequest& request, SimContext& context);
 // (PriceOf the account's type), 0, the account type and the account's quota.
 SimAnswer QuotePrice(const SimRequest& request, SimContext& context);
 
-// Registers `tr` and `gettrprice`.
+// `tr` and `gettrprice`.
+std::span<const SimCommand> TranslationCommands();
 void RegisterTranslationCommands(ServiceSimulator& simulator);
 
 }  // namespace vorla::sim
