@@ -7,6 +7,7 @@
 
 #include "SimulatedService.h"
 #include "TranslationAnswer.h"
+#include "support/FileBytes.h"
 #include "support/TempHome.h"
 
 namespace vorla {
@@ -16,22 +17,12 @@ namespace fs = std::filesystem;
 using test::HasLine;
 using test::ProgramRun;
 
-std::string LittleEndian(std::uint32_t value) {
-  std::string bytes;
-  for (int i = 0; i < 4; ++i)
-    bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-  return bytes;
-}
-
-std::string Field(std::string_view text) {
-  return LittleEndian(static_cast<std::uint32_t>(text.size())) + std::string(text);
-}
-
 // The page a PDF becomes, linking to itself as "doc.html", and its one picture.
 const std::string kPdfPage =
     "<html><a href=\"doc.html#p2\">two</a>\r\n<IMG width=10 src=\"a.png\"></html>";
-const std::string kPicturePackage = Field("doc.html") + LittleEndian(2) + Field("a.png") +
-                                    Field("PNG") + Field("../up.png") + Field("X");
+const std::string kPicturePackage = test::LengthPrefixed("doc.html") + test::LittleEndian32(2) +
+                                    test::LengthPrefixed("a.png") + test::LengthPrefixed("PNG") +
+                                    test::LengthPrefixed("../up.png") + test::LengthPrefixed("X");
 
 // A service whose `tr` answers text in brackets, and a PDF as the page and its pictures when
 // asked for HTML.
@@ -68,11 +59,6 @@ std::string FieldOr(const sim::SimRequest& request, std::string_view name,
   return value ? *value : std::string(fallback);
 }
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 fs::path WriteFile(const fs::path& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
   return path;
@@ -101,7 +87,7 @@ TEST(TranslateFileCommand, TextFilesGoInTheEncodingTheyAreFoundIn) {
     EXPECT_EQ(*request.Field("srctxt"), c.sent);
     EXPECT_EQ(*request.Field("srcformat"), "1");
     EXPECT_EQ(FieldOr(request, "enc", "2"), c.enc);
-    EXPECT_EQ(ReadAll(out), "[" + c.sent + "]");
+    EXPECT_EQ(test::ReadFileBytes(out), "[" + c.sent + "]");
     EXPECT_TRUE(HasLine(run.out, out.string())) << run.out;
   }
 }
@@ -119,10 +105,10 @@ TEST(TranslateFileCommand, PdfToHtmlWithPicturesBesideTheResult) {
   EXPECT_EQ(*request.Field("srcformat"), "5");
   EXPECT_EQ(*request.Field("tgtformat"), "3");
   EXPECT_EQ(*request.Field("zoom"), "150");
-  EXPECT_EQ(ReadAll(out),
+  EXPECT_EQ(test::ReadFileBytes(out),
             "<html><a href=\"result%20page.html#p2\">two</a>\r\n<IMG width=10 "
             "src=\"a.png\"></html>");
-  EXPECT_EQ(ReadAll(dir.path() / "a.png"), "PNG");
+  EXPECT_EQ(test::ReadFileBytes(dir.path() / "a.png"), "PNG");
   EXPECT_FALSE(fs::exists(dir.path().parent_path() / "up.png"));
 }
 
@@ -133,7 +119,7 @@ TEST(TranslateFileCommand, SuggestedNameInTheCurrentFolderAndRefusals) {
   WriteFile(dir.path() / "Report.pdf", "%PDF-1.4 tiny");
   const ProgramRun run = service.Run({"translate-file", "Report.pdf", "--pdf-result", "pdf"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(ReadAll(dir.path() / "Report translation.pdf"), "[%PDF-1.4 tiny]");
+  EXPECT_EQ(test::ReadFileBytes(dir.path() / "Report translation.pdf"), "[%PDF-1.4 tiny]");
   EXPECT_EQ(*service.LastTranslation().Field("tgtformat"), "5");
 
   WriteFile(dir.path() / "data.tmx", "<tmx/>");

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "TranslatorFixture.h"
+#include "support/FileBytes.h"
 #include "support/TempHome.h"
 #include "translation/ResultSaving.h"
 
@@ -13,22 +14,13 @@ namespace {
 namespace fs = std::filesystem;
 using test::TranslatorFixture;
 
-std::string LittleEndian(std::uint32_t value) {
-  std::string bytes;
-  for (int i = 0; i < 4; ++i)
-    bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-  return bytes;
-}
-
-std::string Field(std::string_view text) {
-  return LittleEndian(static_cast<std::uint32_t>(text.size())) + std::string(text);
-}
-
 const std::string kPage =
     "<html><a href=\"doc.html\">top</a>\r\n<IMG width=10 src=\"a.png\"><a "
     "href=\"doc.html#p2\">two</a></html>";
-const std::string kPackage = Field("doc.html") + LittleEndian(3) + Field("a.png") + Field("PNG") +
-                             Field("../up.png") + Field("X") + Field("b.png") + Field("PNG2");
+const std::string kPackage = test::LengthPrefixed("doc.html") + test::LittleEndian32(3) +
+                             test::LengthPrefixed("a.png") + test::LengthPrefixed("PNG") +
+                             test::LengthPrefixed("../up.png") + test::LengthPrefixed("X") +
+                             test::LengthPrefixed("b.png") + test::LengthPrefixed("PNG2");
 
 // The file job's progress dialog: records what the job shows in it.
 class RecordingDialogs final : public ProgressDialogs {
@@ -76,11 +68,6 @@ struct FileJobFixture : TranslatorFixture {
   std::shared_ptr<RecordingDialogs> dialogs = std::make_shared<RecordingDialogs>();
 };
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 TEST(FileJob, ReportsToItsProgressDialogAloneAndOpensItsResult) {
   FileJobFixture fixture;
   const RefPtr<WindowsTranslationInstance> job =
@@ -105,7 +92,7 @@ TEST(FileJob, ReportsToItsProgressDialogAloneAndOpensItsResult) {
   const fs::path opened = fixture.opener_->opened[0];
   EXPECT_TRUE(opened.filename().string().starts_with("notes translation~")) << opened;
   EXPECT_EQ(opened.extension(), ".txt");
-  EXPECT_EQ(ReadAll(opened), "translated");
+  EXPECT_EQ(test::ReadFileBytes(opened), "translated");
 }
 
 TEST(FileJob, PdfPageWithPicturesOpenedAndSavedElsewhere) {
@@ -121,18 +108,18 @@ TEST(FileJob, PdfPageWithPicturesOpenedAndSavedElsewhere) {
   const std::string name = opened.filename().string();
   EXPECT_EQ(opened.extension(), ".html");
   const std::string encoded = std::string(name).replace(name.find(' '), 1, "%20");
-  EXPECT_EQ(ReadAll(opened), "<html><a href=\"" + encoded +
-                                 "\">top</a>\r\n<IMG width=10 src=\"a.png\"><a href=\"" + encoded +
-                                 "#p2\">two</a></html>");
-  EXPECT_EQ(ReadAll(opened.parent_path() / "a.png"), "PNG");
-  EXPECT_EQ(ReadAll(opened.parent_path() / "b.png"), "PNG2");
+  EXPECT_EQ(test::ReadFileBytes(opened),
+            "<html><a href=\"" + encoded + "\">top</a>\r\n<IMG width=10 src=\"a.png\"><a href=\"" +
+                encoded + "#p2\">two</a></html>");
+  EXPECT_EQ(test::ReadFileBytes(opened.parent_path() / "a.png"), "PNG");
+  EXPECT_EQ(test::ReadFileBytes(opened.parent_path() / "b.png"), "PNG2");
   EXPECT_FALSE(fs::exists(opened.parent_path().parent_path() / "up.png"));
 
   test::TempDir dir;
   RecordingHost host;
   const std::string chosen = (dir.path() / "saved").string();
   EXPECT_EQ(SaveResultAs(job->Job(), chosen, host, UiLanguage::English), SaveOutcome::Saved);
-  EXPECT_EQ(ReadAll(chosen + ".html"),
+  EXPECT_EQ(test::ReadFileBytes(chosen + ".html"),
             "<html><a href=\"saved.html\">top</a>\r\n<a href=\"saved.html#p2\">two</a></html>");
   EXPECT_FALSE(fs::exists(dir.path() / "a.png"));
   EXPECT_TRUE(host.messages.empty());

@@ -4,23 +4,13 @@
 
 #include "documents/files/PicturePackage.h"
 #include "documents/files/ResultLinks.h"
+#include "support/FileBytes.h"
 
 namespace vorla {
 namespace {
 
-std::string Number(std::uint32_t value) {
-  std::string bytes;
-  for (int i = 0; i < 4; ++i)
-    bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-  return bytes;
-}
-
-std::string Field(std::string_view text) {
-  return Number(static_cast<std::uint32_t>(text.size())) + std::string(text);
-}
-
 std::string Picture(std::string_view name, std::string_view data) {
-  return Field(name) + Field(data);
+  return test::LengthPrefixed(name) + test::LengthPrefixed(data);
 }
 
 std::vector<std::string> NamesOf(const PicturePackage& package) {
@@ -40,33 +30,45 @@ TEST(PicturePackage, Cases) {
   };
   const Case cases[] = {
       {"two pictures",
-       Field("doc.html") + Number(2) + Picture("a.png", "AA") + Picture("b.png", "B"),
+       test::LengthPrefixed("doc.html") + test::LittleEndian32(2) + Picture("a.png", "AA") +
+           Picture("b.png", "B"),
        {"a.png", "b.png"}},
-      {"count 2001", Field("doc.html") + Number(2001) + Picture("a.png", "AA"), {}},
+      {"count 2001",
+       test::LengthPrefixed("doc.html") + test::LittleEndian32(2001) + Picture("a.png", "AA"),
+       {}},
       {"count 2000 with one picture",
-       Field("doc.html") + Number(2000) + Picture("a.png", "AA"),
+       test::LengthPrefixed("doc.html") + test::LittleEndian32(2000) + Picture("a.png", "AA"),
        {"a.png"}},
       {"name length 64 stops",
-       Field("d") + Number(2) + Picture("a.png", "A") + Picture(longName, "B"),
+       test::LengthPrefixed("d") + test::LittleEndian32(2) + Picture("a.png", "A") +
+           Picture(longName, "B"),
        {"a.png"}},
-      {"name length 63", Field("d") + Number(1) + Picture(longestName, "B"), {longestName}},
+      {"name length 63",
+       test::LengthPrefixed("d") + test::LittleEndian32(1) + Picture(longestName, "B"),
+       {longestName}},
       {"name length 0 is read",
-       Field("d") + Number(2) + Picture("", "A") + Picture("b.png", "B"),
+       test::LengthPrefixed("d") + test::LittleEndian32(2) + Picture("", "A") +
+           Picture("b.png", "B"),
        {"", "b.png"}},
       {"data past the end",
-       Field("d") + Number(2) + Picture("a.png", "A") + Field("b.png") + Number(100) + "short",
+       test::LengthPrefixed("d") + test::LittleEndian32(2) + Picture("a.png", "A") +
+           test::LengthPrefixed("b.png") + test::LittleEndian32(100) + "short",
        {"a.png"}},
-      {"name past the end", Field("d") + Number(1) + Number(40) + "abc", {}},
-      {"document name past the end", Number(100) + "abcd", {}},
-      {"picture of 4,000,001 bytes stops",
-       Field("d") + Number(1) + Field("a.png") + Number(4'000'001),
+      {"name past the end",
+       test::LengthPrefixed("d") + test::LittleEndian32(1) + test::LittleEndian32(40) + "abc",
        {}},
-      {"part under 8 bytes", Number(0) + "abc", {}},
+      {"document name past the end", test::LittleEndian32(100) + "abcd", {}},
+      {"picture of 4,000,001 bytes stops",
+       test::LengthPrefixed("d") + test::LittleEndian32(1) + test::LengthPrefixed("a.png") +
+           test::LittleEndian32(4'000'001),
+       {}},
+      {"part under 8 bytes", test::LittleEndian32(0) + "abc", {}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(NamesOf(ReadPicturePackage(c.bytes)), c.names) << c.label;
   }
-  const std::string bytes = Field("doc.html") + Number(1) + Picture("a.png", "PNGDATA");
+  const std::string bytes =
+      test::LengthPrefixed("doc.html") + test::LittleEndian32(1) + Picture("a.png", "PNGDATA");
   const PicturePackage package = ReadPicturePackage(bytes);
   EXPECT_EQ(package.documentName, "doc.html");
   ASSERT_EQ(package.pictures.size(), 1u);
@@ -92,7 +94,7 @@ TEST(PicturePackage, PlainNames) {
 }
 
 TEST(ResultLinks, RewritesLinksToTheDocumentOnly) {
-  const std::string package = Field("doc.html") + Number(0);
+  const std::string package = test::LengthPrefixed("doc.html") + test::LittleEndian32(0);
   const std::string page =
       "<a href=\"doc.html\">top</a> <a href=\"doc.html#p2\">two</a> "
       "<a href=\"doc.html5\">other</a> <a href=\"x.html\">x</a>";
@@ -104,13 +106,15 @@ TEST(ResultLinks, RewritesLinksToTheDocumentOnly) {
 
 TEST(ResultLinks, NothingWithoutADocumentNameOrALink) {
   const std::string page = "<a href=\"doc.html\">top</a>";
-  EXPECT_FALSE(RewriteResultLinks(page, Field("other.html") + Number(0), "new.html"));
-  EXPECT_FALSE(RewriteResultLinks(page, Field("") + Number(0), "new.html"));
-  EXPECT_FALSE(RewriteResultLinks(page, Field(std::string(64, 'd')), "new.html"));
+  EXPECT_FALSE(RewriteResultLinks(
+      page, test::LengthPrefixed("other.html") + test::LittleEndian32(0), "new.html"));
+  EXPECT_FALSE(
+      RewriteResultLinks(page, test::LengthPrefixed("") + test::LittleEndian32(0), "new.html"));
+  EXPECT_FALSE(RewriteResultLinks(page, test::LengthPrefixed(std::string(64, 'd')), "new.html"));
   EXPECT_FALSE(RewriteResultLinks(page, "abc", "new.html"));
-  EXPECT_FALSE(RewriteResultLinks(page, Number(200) + "doc.html", "new.html"));
+  EXPECT_FALSE(RewriteResultLinks(page, test::LittleEndian32(200) + "doc.html", "new.html"));
   // A hit at the very end of the page has no following character.
-  EXPECT_EQ(RewriteResultLinks("<a href=\"doc.html", Field("doc.html"), "new.html"),
+  EXPECT_EQ(RewriteResultLinks("<a href=\"doc.html", test::LengthPrefixed("doc.html"), "new.html"),
             "<a href=\"doc.html");
 }
 

@@ -6,6 +6,7 @@
 #include "documents/files/PaneSaving.h"
 #include "documents/files/RecordingFileHost.h"
 #include "documents/files/SaveNames.h"
+#include "support/FileBytes.h"
 #include "support/TempHome.h"
 #include "translation/DocumentFormat.h"
 
@@ -95,11 +96,6 @@ class TextPane final : public SavedPane {
   bool converts = true;
 };
 
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 TEST(PaneSaving, WritesTheFormOfTheFinalType) {
   struct Case {
     std::string name;
@@ -128,7 +124,7 @@ TEST(PaneSaving, WritesTheFormOfTheFinalType) {
         SavePaneToFile(chosen, c.filter, c.word, pane, host, UiLanguage::English);
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-      files.push_back(ReadAll(entry.path()));
+      files.push_back(test::ReadFileBytes(entry.path()));
     }
     if (c.written.empty()) {
       EXPECT_EQ(outcome, SaveOutcome::Refused) << c.name;
@@ -150,12 +146,12 @@ TEST(PaneSaving, AsksBeforeACompletedNameReplacesAFile) {
   host.answer = false;
   const std::string chosen = (dir.path() / "summary").string();
   EXPECT_EQ(SavePaneToFile(chosen, 1, {}, pane, host, UiLanguage::English), SaveOutcome::Declined);
-  EXPECT_EQ(ReadAll(dir.path() / "summary.txt"), "old");
+  EXPECT_EQ(test::ReadFileBytes(dir.path() / "summary.txt"), "old");
   EXPECT_EQ(host.questions,
             std::vector<std::string>{"\"summary.txt\" already exists. Do you want to replace it?"});
   host.answer = true;
   EXPECT_EQ(SavePaneToFile(chosen, 1, {}, pane, host, UiLanguage::English), SaveOutcome::Saved);
-  EXPECT_EQ(ReadAll(dir.path() / "summary.txt"), "text\r\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.path() / "summary.txt"), "text\r\n");
 }
 
 TEST(PaneSaving, FailureIsReportedAndKeepsTheDialog) {
