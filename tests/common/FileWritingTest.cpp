@@ -35,6 +35,13 @@ TEST(FileWriting, FailureLeavesTheFormerFileAsItWas) {
             1);
 }
 
+TEST(FileWriting, NameOfTheLongestLengthIsWritten) {
+  test::TempDir dir;
+  const std::filesystem::path path = dir.path() / (std::string(251, 'n') + ".txt");
+  ASSERT_TRUE(WriteFileReplacing(path, "long"));
+  EXPECT_EQ(test::ReadFileBytes(path), "long");
+}
+
 TEST(FileWriting, CreatesOnlyNewFiles) {
   test::TempDir dir;
   const std::filesystem::path path = dir.path() / "new.bin";
