@@ -76,6 +76,7 @@ void CWindowsTranslator::FinishJob(const RefPtr<WindowsTranslationInstance>& job
   std::shared_ptr<TranslatorWindow> window;
   {
     std::lock_guard lock(mutex_);
+    if (webJob_ == job) webJob_.reset();
     // The worker of a superseded job leaves its successor alone.
     if (currentJob_ != job) return;
     currentJob_.reset();
@@ -195,6 +196,7 @@ bool CWindowsTranslator::Shutdown(std::chrono::milliseconds wait) {
   // Closing also cancels every service exchange under way, logins included.
   SetApplicationClosing();
   CancelCurrentJob();
+  CancelWebJob();
   std::unique_lock lock(workersMutex_);
   for (Worker& worker : workers_)
     worker.job->Cancel();

@@ -32,6 +32,10 @@ struct JobFlags {
   bool showPleaseWait = false;
   // Registered as the main window's current job.
   bool mainWindowJob = false;
+  // A web page or online document, reporting to the web dialog.
+  bool webJob = false;
+  // The web job's address begins with "https://".
+  bool secureSource = false;
 };
 
 // Follows one interactive translation from the command to the delivered result: holds the
@@ -104,6 +108,8 @@ class WindowsTranslationInstance final : public UnknownImpl<IHttpConnObserver> {
   UiLanguage Language() const { return config_->GetUiLanguage(); }
   // "Sending translation request to the server... 25%" when the percentage changed and the
   // throttle lets it through.
+  // The status once the request is sent: the price query's, a web job's or the translation's.
+  std::string_view UploadEndText() const;
   void ShowTransferProgress(std::string_view text, std::int64_t done, std::int64_t total,
                             std::optional<int>& lastPercent);
 
