@@ -7,17 +7,8 @@
 
 namespace vorla {
 
-namespace {
-
-std::size_t CharacterCount(std::string_view text) {
-  return static_cast<std::size_t>(
-      std::ranges::count_if(text, [](char byte) { return !IsUtf8ContinuationByte(byte); }));
-}
-
-}  // namespace
-
 bool WebAddressHistory::Remember(std::string_view text) {
-  if (CharacterCount(text) < kShortestRemembered) return false;
+  if (Utf8CharacterCount(text) < kShortestRemembered) return false;
   const auto used = std::span(slots_).first(count_);
   if (std::ranges::find(used, text) != used.end()) return false;
   newest_ = (newest_ + 1) % kCapacity;
