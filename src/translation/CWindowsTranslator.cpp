@@ -50,15 +50,19 @@ void CWindowsTranslator::RegisterCurrentJob(const RefPtr<WindowsTranslationInsta
   if (window) window->EnableCancelCommand(true);
 }
 
-bool CWindowsTranslator::CancelCurrentJob() {
+bool CWindowsTranslator::CancelRegistered(RefPtr<WindowsTranslationInstance>& registered) {
   RefPtr<WindowsTranslationInstance> cancelled;
   {
     std::lock_guard lock(mutex_);
-    cancelled = std::exchange(currentJob_, nullptr);
+    cancelled = std::exchange(registered, nullptr);
   }
   if (!cancelled) return false;
   cancelled->Cancel();
   return true;
+}
+
+bool CWindowsTranslator::CancelCurrentJob() {
+  return CancelRegistered(currentJob_);
 }
 
 void CWindowsTranslator::CancelTranslationCommand() {

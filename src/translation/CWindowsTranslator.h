@@ -167,6 +167,9 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
 
  private:
   Hooks GetHooks() const;
+  // Cancels and unregisters the job registered in the slot (under the lock); whether there
+  // was one.
+  bool CancelRegistered(RefPtr<WindowsTranslationInstance>& registered);
   // The steps of StartTranslation.
   bool TakeSource(WindowsTranslationInstance& job, TranslationOrder& order, const Hooks& hooks);
   void FillJob(WindowsTranslationInstance& job, const TranslationOrder& order, const Hooks& hooks);

@@ -43,14 +43,7 @@ CWindowsTranslator::WebJobStart CWindowsTranslator::StartWebTranslation(
 }
 
 bool CWindowsTranslator::CancelWebJob() {
-  RefPtr<WindowsTranslationInstance> cancelled;
-  {
-    std::lock_guard lock(mutex_);
-    cancelled = std::exchange(webJob_, nullptr);
-  }
-  if (!cancelled) return false;
-  cancelled->Cancel();
-  return true;
+  return CancelRegistered(webJob_);
 }
 
 }  // namespace vorla

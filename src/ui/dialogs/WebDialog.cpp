@@ -120,9 +120,7 @@ WebDialog* WebDialog::Show(QWidget* owner, CWindowsTranslator& translator) {
     dialog->adjustSize();
     dialog->move(OffsetFrom(WindowFrame(owner), kOwnerOffset, kOwnerOffset));
   }
-  dialog->show();
-  dialog->raise();
-  dialog->activateWindow();
+  ShowInFront(*dialog);
   return dialog;
 }
 
