@@ -125,6 +125,8 @@ TEST_F(WebDialogControllerTest, TranslatesAndRemembersTheAddress) {
     if (std::ranges::find(expected, line) != expected.end()) shown.push_back(line);
   }
   EXPECT_EQ(shown, expected);
+  // The browser opens after the last report; the worker has ended once the translator has.
+  EXPECT_TRUE(translator_->Shutdown());
   EXPECT_EQ(opener_->opened.size(), 1u);
 }
 
@@ -179,6 +181,7 @@ TEST_F(WebDialogControllerTest, ClosingWhileRunningCancelsTheJob) {
   std::this_thread::sleep_for(1s);
   sink_->RunQueued();
   EXPECT_EQ(std::ranges::count(view_.lines, "idle"), 0);
+  EXPECT_TRUE(translator_->Shutdown());
   EXPECT_TRUE(opener_->opened.empty());
 }
 
