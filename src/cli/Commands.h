@@ -17,5 +17,6 @@ void AddPairCommand(CLI::App& app, CliContext& context);
 void AddPriceCommand(CLI::App& app, CliContext& context);
 void AddTranslateCommand(CLI::App& app, CliContext& context);
 void AddTranslateFileCommand(CLI::App& app, CliContext& context);
+void AddTranslateUrlCommand(CLI::App& app, CliContext& context);
 
 }  // namespace vorla::cli

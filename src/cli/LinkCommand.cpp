@@ -3,18 +3,12 @@
 #include <string>
 
 #include "cli/Commands.h"
-#include "common/Opener.h"
+#include "cli/PrintingOpener.h"
 #include "service/RedirectLinks.h"
 
 namespace vorla::cli {
 
 namespace {
-
-// The command line's opener: it prints the address for the user to open.
-class PrintingOpener final : public Opener {
- public:
-  void Open(std::string_view target) override { std::cout << target << '\n'; }
-};
 
 int RunLink(CliContext& context, const std::string& page) {
   PrintingOpener opener;

@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
   vorla::cli::AddPriceCommand(app, context);
   vorla::cli::AddTranslateCommand(app, context);
   vorla::cli::AddTranslateFileCommand(app, context);
+  vorla::cli::AddTranslateUrlCommand(app, context);
 
   try {
     app.parse(argc, argv);

@@ -1,8 +1,14 @@
 #include "common/Utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace vorla {
+
+std::size_t Utf8CharacterCount(std::string_view text) {
+  return static_cast<std::size_t>(
+      std::ranges::count_if(text, [](char byte) { return !IsUtf8ContinuationByte(byte); }));
+}
 
 std::string_view Utf8Prefix(std::string_view text, std::size_t maxBytes) {
   if (text.size() <= maxBytes) return text;

@@ -14,6 +14,9 @@ constexpr bool IsUtf8ContinuationByte(char byte) {
   return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
+// The number of characters of UTF-8 text: its bytes that begin one.
+std::size_t Utf8CharacterCount(std::string_view text);
+
 // The longest start of UTF-8 text that has at most `maxBytes` bytes and ends between two
 // characters.
 std::string_view Utf8Prefix(std::string_view text, std::size_t maxBytes);

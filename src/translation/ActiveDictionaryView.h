@@ -27,4 +27,13 @@ class ActiveDictionaryView {
   virtual std::vector<int> GetActiveDictionaryIds(DictionaryDirection direction) const = 0;
 };
 
+// Without dictionary sets nothing is active.
+class NoActiveDictionaries final : public ActiveDictionaryView {
+ public:
+  std::optional<SessionDictionaryInfo> GetSessionDictionary(DictionaryDirection) const override {
+    return std::nullopt;
+  }
+  std::vector<int> GetActiveDictionaryIds(DictionaryDirection) const override { return {}; }
+};
+
 }  // namespace vorla

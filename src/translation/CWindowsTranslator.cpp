@@ -51,15 +51,19 @@ void CWindowsTranslator::RegisterCurrentJob(const RefPtr<WindowsTranslationInsta
   if (window) window->EnableCancelCommand(true);
 }
 
-bool CWindowsTranslator::CancelCurrentJob() {
+bool CWindowsTranslator::CancelRegistered(RefPtr<WindowsTranslationInstance>& registered) {
   RefPtr<WindowsTranslationInstance> cancelled;
   {
     std::lock_guard lock(mutex_);
-    cancelled = std::exchange(currentJob_, nullptr);
+    cancelled = std::exchange(registered, nullptr);
   }
   if (!cancelled) return false;
   cancelled->Cancel();
   return true;
+}
+
+bool CWindowsTranslator::CancelCurrentJob() {
+  return CancelRegistered(currentJob_);
 }
 
 void CWindowsTranslator::CancelTranslationCommand() {
@@ -77,6 +81,7 @@ void CWindowsTranslator::FinishJob(const RefPtr<WindowsTranslationInstance>& job
   std::shared_ptr<TranslatorWindow> window;
   {
     std::lock_guard lock(mutex_);
+    if (webJob_ == job) webJob_.reset();
     // The worker of a superseded job leaves its successor alone.
     if (currentJob_ != job) return;
     currentJob_.reset();
@@ -194,6 +199,7 @@ bool CWindowsTranslator::Shutdown(std::chrono::milliseconds wait) {
   // Closing also cancels every service exchange under way, logins included.
   SetApplicationClosing();
   CancelCurrentJob();
+  CancelWebJob();
   std::unique_lock lock(workersMutex_);
   for (Worker& worker : workers_)
     worker.job->Cancel();

@@ -30,6 +30,8 @@
 #include "translation/TranslatorState.h"
 #include "translation/TranslatorWindow.h"
 #include "translation/UserPreferences.h"
+#include "translation/WebAddressHistory.h"
+#include "translation/WebDialogSink.h"
 #include "translation/WindowsTranslationInstance.h"
 
 namespace vorla {
@@ -126,6 +128,21 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   // cannot be named or written.
   bool OpenResultFile(WindowsTranslationInstance& job);
 
+  // ---- Web pages and online documents
+  // Cancels the web job before it and starts one for the address (Windows-1252) that reports
+  // to the web dialog: 0, 7 (the address is refused) or 16 (a file type that is not translated)
+  // (none is started then).
+  struct WebJobStart {
+    int result = 0;
+    // The job started; null when none was.
+    RefPtr<WindowsTranslationInstance> job;
+  };
+  WebJobStart StartWebTranslation(std::string_view address, RefPtr<IWebDialogSink> dialog);
+  // Cancels and releases the current web job; whether there was one.
+  bool CancelWebJob();
+  // The addresses translated in this run; used on the window thread only.
+  WebAddressHistory& WebHistory() { return webHistory_; }
+
   // ---- Preferences: each setter stores the value and writes it at once.
   UserPreferences Preferences() const;
   void SetResultWindow(bool on);
@@ -157,6 +174,9 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
 
  private:
   Hooks GetHooks() const;
+  // Cancels and unregisters the job registered in the slot (under the lock); whether there
+  // was one.
+  bool CancelRegistered(RefPtr<WindowsTranslationInstance>& registered);
   // The steps of StartTranslation.
   bool TakeSource(WindowsTranslationInstance& job, TranslationOrder& order, const Hooks& hooks);
   void FillJob(WindowsTranslationInstance& job, const TranslationOrder& order, const Hooks& hooks);
@@ -177,6 +197,8 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
                         const std::optional<PriceRecord>& price);
   void Deliver(WindowsTranslationInstance& job, const Hooks& hooks);
   void DeliverFile(WindowsTranslationInstance& job);
+  // A web job's result: the browser on the stored result, or the document opened.
+  void DeliverWebResult(WindowsTranslationInstance& job);
   template <class T>
   void StorePreference(T UserPreferences::*field, const char* name, T value);
 
@@ -184,7 +206,8 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   std::unique_ptr<TranslatorState> state_;
   ResultFiles resultFiles_;
 
-  // The hooks, the preferences, the saved clipboard text, the current job and the last result.
+  // The hooks, the preferences, the saved clipboard text, the current job, the last result
+  // and the web job.
   mutable std::mutex mutex_;
   Hooks hooks_;
   UserPreferences preferences_;
@@ -194,6 +217,8 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   RefPtr<WindowsTranslationInstance> lastMainWindowJob_;
   int lastResult_ = -1;
   LanguagePair lastLanguages_;
+  RefPtr<WindowsTranslationInstance> webJob_;
+  WebAddressHistory webHistory_;
 
   struct Worker {
     RefPtr<WindowsTranslationInstance> job;

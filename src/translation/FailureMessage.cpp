@@ -10,7 +10,6 @@ namespace vorla {
 
 namespace {
 
-constexpr BilingualText kFailedHeading{"Translation failed", "Käännös epäonnistui"};
 constexpr BilingualText kNotPerformedHeading{"Translation was not performed",
                                              "Käännöstä ei suoritettu"};
 constexpr BilingualText kFileTooBig{
@@ -37,7 +36,7 @@ std::string FailureMessage(const TranslationJob& job, int maxTranslationLength,
                            UiLanguage language) {
   const int code = job.error;
   std::string message(IsNotPerformed(code) ? kNotPerformedHeading.In(language)
-                                           : kFailedHeading.In(language));
+                                           : kTranslationFailedHeading.In(language));
   message += " - ";
   if (code == kResultSourceTooLong) {
     const int megabytes = std::max(maxTranslationLength / 1'000'000, kSmallestMaximumMegabytes);

@@ -10,6 +10,9 @@ namespace vorla {
 
 struct TranslationJob;
 
+inline constexpr BilingualText kTranslationFailedHeading{"Translation failed",
+                                                         "Käännös epäonnistui"};
+
 // The message of a failed job: a heading, " - " and the text of its result code (`error`).
 // For code 6 the text names the largest file, from the maximum translation length.
 std::string FailureMessage(const TranslationJob& job, int maxTranslationLength,

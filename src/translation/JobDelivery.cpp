@@ -38,6 +38,10 @@ int CodePageOfResult(int encoding) {
 }  // namespace
 
 void CWindowsTranslator::Deliver(WindowsTranslationInstance& job, const Hooks& hooks) {
+  if (job.Flags().webJob) {
+    DeliverWebResult(job);
+    return;
+  }
   TranslationJob& request = job.Job();
   const JobFlags& flags = job.Flags();
   const UiLanguage language = config_->GetUiLanguage();

@@ -7,8 +7,10 @@ namespace vorla {
 // Result codes of a job (`error`); the service and the client's own checks set them.
 inline constexpr int kResultServerError = 1;
 inline constexpr int kResultConnectionError = 2;
+inline constexpr int kResultOutOfMemory = 4;
 inline constexpr int kResultSourceInvalid = 5;  // also an address or text that cannot be sent
 inline constexpr int kResultSourceTooLong = 6;
+inline constexpr int kResultAddressRefused = 7;
 inline constexpr int kResultResultDamaged = 8;
 inline constexpr int kResultResultTooLong = 9;
 inline constexpr int kResultInterrupted = 10;

@@ -58,7 +58,9 @@ int CWindowsTranslator::RunJobSteps(WindowsTranslationInstance& job, const Hooks
 
   job.SetStage(JobStage::Sending);
   const UiLanguage language = config_->GetUiLanguage();
-  job.ShowStatus(GetProgressText(ProgressText::ReadingDocument, language), ProgressBar::Hide);
+  if (!job.Flags().webJob) {
+    job.ShowStatus(GetProgressText(ProgressText::ReadingDocument, language), ProgressBar::Hide);
+  }
   if (job.Flags().showPleaseWait && job.Flags().mainWindowJob) {
     job.ShowInTargetPane(kTranslatingPleaseWait.In(language));
   }

@@ -15,15 +15,6 @@ constexpr std::string_view kShowDictionaryResultsValue = "EnFiTrPref5";
 // Sources longer than this are sent packed.
 constexpr int kCompressAbove = 1024;
 
-// Without dictionary sets nothing is active.
-class NoActiveDictionaries final : public ActiveDictionaryView {
- public:
-  std::optional<SessionDictionaryInfo> GetSessionDictionary(DictionaryDirection) const override {
-    return std::nullopt;
-  }
-  std::vector<int> GetActiveDictionaryIds(DictionaryDirection) const override { return {}; }
-};
-
 bool IsLocalJob(const TranslationJob& job) {
   return IsLocalPair(job.srclan, job.tgtlan);
 }

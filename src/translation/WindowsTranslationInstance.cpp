@@ -4,6 +4,7 @@
 #include "translation/FailureMessage.h"
 #include "translation/ProgressFigures.h"
 #include "translation/ResultCodes.h"
+#include "translation/WebJobTexts.h"
 
 namespace vorla {
 
@@ -130,11 +131,17 @@ std::int32_t WindowsTranslationInstance::OnUploadProgress(std::int32_t soFar, st
   return 0;
 }
 
+std::string_view WindowsTranslationInstance::UploadEndText() const {
+  if (stage_ == JobStage::PriceQuery)
+    return GetProgressText(ProgressText::CheckingInfo, Language());
+  if (!flags_.webJob) return GetProgressText(ProgressText::Translating, Language());
+  const bool page = job_.srcformat == kFormatUnknown || job_.srcformat == kFormatHtml;
+  return (page ? kTranslatingWebPage : kTranslatingWebDocument).In(Language());
+}
+
 std::int32_t WindowsTranslationInstance::OnUploadEnd(std::int32_t, std::int32_t, std::int32_t) {
   if (IsCancelled()) return kStopTransfer;
-  const ProgressText text =
-      stage_ == JobStage::PriceQuery ? ProgressText::CheckingInfo : ProgressText::Translating;
-  ShowStatus(GetProgressText(text, Language()), ProgressBar::Hide);
+  ShowStatus(UploadEndText(), ProgressBar::Hide);
   lastUploadPercent_.reset();
   throttle_.Reset();
   return 0;

@@ -34,6 +34,10 @@ struct JobFlags {
   bool mainWindowJob = false;
   // A file job that reports to its progress dialog; its result is always written to a file.
   bool progressDialog = false;
+  // A web page or online document, reporting to the web dialog.
+  bool webJob = false;
+  // The web job's address begins with "https://".
+  bool secureSource = false;
 };
 
 // Follows one interactive translation from the command to the delivered result: holds the
@@ -106,6 +110,8 @@ class WindowsTranslationInstance final : public UnknownImpl<IHttpConnObserver> {
   UiLanguage Language() const { return config_->GetUiLanguage(); }
   // "Sending translation request to the server... 25%" when the percentage changed and the
   // throttle lets it through.
+  // The status once the request is sent: the price query's, a web job's or the translation's.
+  std::string_view UploadEndText() const;
   void ShowTransferProgress(std::string_view text, std::int64_t done, std::int64_t total,
                             std::optional<int>& lastPercent);
 

@@ -45,9 +45,7 @@ AccountWindow* AccountWindow::Open(QWidget* mainWindow, TranslatorState& state,
     window->adjustSize();
     PlaceCentredOver(*window, mainWindow);
   }
-  window->show();
-  window->raise();
-  window->activateWindow();
+  ShowInFront(*window);
   return window;
 }
 

@@ -47,4 +47,10 @@ QPoint LoginDialogPosition(const std::optional<QRect>& parent, bool parentIsMain
   return {std::max(corner.x(), kLoginLeftBeside), std::max(corner.y(), kLoginTop)};
 }
 
+void ShowInFront(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
 }  // namespace vorla

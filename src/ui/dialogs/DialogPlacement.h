@@ -16,6 +16,9 @@ QPoint CentredOver(const QRect& owner, const QSize& window);
 // The frame of a widget's window on the screen; nothing without a widget.
 std::optional<QRect> WindowFrame(const QWidget* widget);
 
+// Shows a modeless window, or one shown before, in front of the others and active.
+void ShowInFront(QWidget& window);
+
 // Moves a laid-out window centred over its owner (where it is without an owner).
 void PlaceCentredOver(QWidget& window, const QWidget* owner);
 

@@ -1,5 +1,6 @@
 #include "ui/dialogs/DialogScreenshots.h"
 
+#include <QComboBox>
 #include <QLayout>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -7,9 +8,11 @@
 #include "config/Config.h"
 #include "config/MemorySettingsStore.h"
 #include "platform/QtStandardFolders.h"
+#include "translation/CWindowsTranslator.h"
 #include "translation/TranslatorState.h"
 #include "ui/dialogs/LanguagePairDialog.h"
 #include "ui/dialogs/LoginDialog.h"
+#include "ui/dialogs/WebDialog.h"
 
 namespace vorla {
 
@@ -50,6 +53,16 @@ bool SaveLanguagePairDialogPng(TranslatorState& state, const QString& path) {
   return SaveDialogPng(dialog, path);
 }
 
+// An address typed over a history of two.
+bool SaveWebDialogPng(const RefPtr<Config>& config, const QString& path) {
+  const auto translator = MakeRef<CWindowsTranslator>(config, 1);
+  for (const char* address : {"https://example.com/report.pdf", "example.com/news"})
+    translator->WebHistory().Remember(address);
+  WebDialog dialog(nullptr, *translator);
+  dialog.AddressBox().setEditText("https://example.com/products.html");
+  return SaveDialogPng(dialog, path);
+}
+
 }  // namespace
 
 bool SaveDialogPng(QWidget& dialog, const QString& path) {
@@ -67,7 +80,8 @@ bool SaveDialogScreenshots(const QString& folder) {
     TranslatorState state(config, 1);
     const QString suffix = QString::fromLatin1(shot.suffix);
     if (!SaveLoginDialogPng(config->GetUiLanguage(), folder + "/login-dialog-" + suffix + ".png") ||
-        !SaveLanguagePairDialogPng(state, folder + "/language-pair-dialog-" + suffix + ".png"))
+        !SaveLanguagePairDialogPng(state, folder + "/language-pair-dialog-" + suffix + ".png") ||
+        !SaveWebDialogPng(config, folder + "/web-dialog-" + suffix + ".png"))
       return false;
   }
   return true;

@@ -65,9 +65,7 @@ LanguagePairDialog* LanguagePairDialog::ShowModeless(QWidget* mainWindow, Transl
     dialog->adjustSize();
     dialog->move(OffsetFrom(WindowFrame(mainWindow), kModelessOffset, kModelessOffset));
   }
-  dialog->show();
-  dialog->raise();
-  dialog->activateWindow();
+  ShowInFront(*dialog);
   return dialog;
 }
 

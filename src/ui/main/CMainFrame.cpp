@@ -18,6 +18,7 @@
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/AccountWindow.h"
 #include "ui/dialogs/LanguagePairDialog.h"
+#include "ui/dialogs/WebDialog.h"
 #include "ui/main/CommandIds.h"
 #include "ui/main/DesktopOpener.h"
 #include "ui/main/LanguageMenuActions.h"
@@ -213,6 +214,7 @@ void CMainFrame::ConnectCommands() {
   On(kCmdTranslate, [this] { Translate(false); });
   On(kCmdTranslateIntoNewWindow, [this] { Translate(true); });
   On(kCmdCancelTranslation, [this] { translator_->CancelTranslationCommand(); });
+  On(kCmdTranslateWebPage, [this] { WebDialog::Show(this, *translator_); });
   auto* layouts = new QActionGroup(this);
   for (const LayoutCommand& command : kLayoutCommands) {
     layouts->addAction(&commands_[command.id]);

@@ -16,6 +16,7 @@ enum CommandId : int {
   kCmdLayoutTabbed = 32774,
   kCmdLayoutResultWindow = 32775,
   kCmdTranslateIntoNewWindow = 32783,
+  kCmdTranslateWebPage = 32807,
   kCmdShowSentenceAlignment = 32794,
   kCmdLogIn = 32798,
   kCmdUserGuide = 32813,

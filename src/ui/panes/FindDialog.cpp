@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "ui/UiText.h"
+#include "ui/dialogs/DialogPlacement.h"
 
 namespace vorla {
 
@@ -77,9 +78,7 @@ FindDialog* FindDialog::Open(QWidget* owner, RefPtr<Config> config, std::vector<
     dialog->setAttribute(Qt::WA_DeleteOnClose);
   }
   dialog->panes_->setCurrentIndex(start);
-  dialog->show();
-  dialog->raise();
-  dialog->activateWindow();
+  ShowInFront(*dialog);
   return dialog;
 }
 

@@ -136,8 +136,8 @@ TEST_F(MainFrameMenusTest, ActionMenuCarriesTheClipboardCommands) {
   translator_->SetAutoTranslateClipboard(true);
   frame_->ConnectClipboardCommands(clipboard);
   EXPECT_EQ(ShownItems(MenuTitled("Action")),
-            (QStringList{"Translate", "Cancel translation", "-", "Translate clipboard",
-                         "Auto-Translate clipboard"}));
+            (QStringList{"Translate", "Cancel translation", "-", "Translate web page...", "-",
+                         "Translate clipboard", "Auto-Translate clipboard"}));
   EXPECT_TRUE(frame_->Command(kCmdAutoTranslateClipboard).isChecked());
 
   Trigger(kCmdTranslateClipboard);
@@ -153,7 +153,8 @@ TEST_F(MainFrameMenusTest, ActionMenuCarriesTheClipboardCommands) {
   frame_->SwitchUiLanguage(UiLanguage::Finnish);
   EXPECT_EQ(ShownItems(MenuTitled("Toiminnot")),
             (QStringList{QString::fromUtf8("Käännä"), QString::fromUtf8("Keskeytä kääntäminen"),
-                         "-", QString::fromUtf8("Käännä leikepöydän sisältö"),
+                         "-", QString::fromUtf8("Käännä nettisivu..."), "-",
+                         QString::fromUtf8("Käännä leikepöydän sisältö"),
                          QString::fromUtf8("Käännä leikepöytä automaattisesti")}));
 }
 
