@@ -22,6 +22,7 @@
 #include "translation/JobDisplay.h"
 #include "translation/LanguageNotice.h"
 #include "translation/PriceConfirmation.h"
+#include "translation/ProgressDialogs.h"
 #include "translation/QuotaNotice.h"
 #include "translation/ResultFiles.h"
 #include "translation/ResultWindows.h"
@@ -48,6 +49,9 @@ struct TranslationOrder {
   bool toResultWindow = false;
   // The name of the translated file (UTF-8); empty for text.
   std::string fileName;
+  // For this job only, in place of "PDFTrFormat" and "PDFTrZoom".
+  std::optional<int> pdfResultFormat;
+  std::optional<int> pdfZoom;
   // Whether the target shows the sentence alignment (the main window does; the command line
   // does not).
   bool sentenceAlignment = true;
@@ -67,6 +71,8 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
     JobDisplay mainWindow;
     // The result windows of the jobs that show their result in one.
     std::shared_ptr<ResultWindows> resultWindows;
+    // The progress dialogs of file jobs.
+    std::shared_ptr<ProgressDialogs> progressDialogs;
     std::shared_ptr<TranslatorWindow> window;
     std::shared_ptr<PriceConfirmation> priceConfirmation;
     std::shared_ptr<LanguageNotice> languageNotice;
@@ -115,8 +121,9 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
 
   // Result files: created in the documents work folder, and opened.
   std::optional<ResultFile> MakeResultPath(std::string_view sourceName, int targetFormat);
-  // Writes the job's result to a new file named after its file and opens it; false when
-  // the file cannot be named or written.
+  // Writes the job's result to a new file named after its file and opens it (an HTML page
+  // made from a PDF with its pictures beside it, `WriteResultDocument`); false when the file
+  // cannot be named or written.
   bool OpenResultFile(WindowsTranslationInstance& job);
 
   // ---- Preferences: each setter stores the value and writes it at once.

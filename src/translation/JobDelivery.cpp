@@ -46,7 +46,7 @@ void CWindowsTranslator::Deliver(WindowsTranslationInstance& job, const Hooks& h
     lastLanguages_ = {request.srclan, request.tgtlan, false};
   }
   job.ShowStatus(kTranslationCompleted.In(language), ProgressBar::Hide);
-  if (IsOpenedAsFile(request.tgtformat)) {
+  if (flags.progressDialog || IsOpenedAsFile(request.tgtformat)) {
     DeliverFile(job);
     return;
   }
