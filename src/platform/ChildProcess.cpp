@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,22 +16,25 @@ namespace {
 
 constexpr auto kPollInterval = std::chrono::milliseconds(20);
 
-ProgramOutcome OutcomeOf(int status) {
-  if (WIFEXITED(status)) return {ProgramOutcome::Kind::kExited, WEXITSTATUS(status)};
-  return {ProgramOutcome::Kind::kSignalled, -1};
+constexpr std::size_t kKilobyte = 1024;
+
+ProgramOutcome OutcomeOf(int status, const rusage& usage) {
+  const std::size_t peak = static_cast<std::size_t>(usage.ru_maxrss) * kKilobyte;
+  if (WIFEXITED(status)) return {ProgramOutcome::Kind::kExited, WEXITSTATUS(status), peak};
+  return {ProgramOutcome::Kind::kSignalled, -1, peak};
 }
 
 // The spawn attributes and file actions, released however the run ends.
 class SpawnSetup {
  public:
-  SpawnSetup() {
+  explicit SpawnSetup(const std::string& standardInput) {
     posix_spawnattr_init(&attributes_);
     posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETPGROUP);
     posix_spawnattr_setpgroup(&attributes_, 0);
     posix_spawn_file_actions_init(&actions_);
-    for (int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
-      posix_spawn_file_actions_addopen(&actions_, stream, "/dev/null",
-                                       stream == STDIN_FILENO ? O_RDONLY : O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions_, STDIN_FILENO, standardInput.c_str(), O_RDONLY, 0);
+    for (int stream : {STDOUT_FILENO, STDERR_FILENO}) {
+      posix_spawn_file_actions_addopen(&actions_, stream, "/dev/null", O_WRONLY, 0);
     }
   }
   ~SpawnSetup() {
@@ -52,7 +56,8 @@ class SpawnSetup {
 
 ProgramOutcome RunProgram(const std::filesystem::path& program,
                           const std::vector<std::string>& arguments,
-                          std::chrono::milliseconds timeout) {
+                          std::chrono::milliseconds timeout,
+                          const std::filesystem::path& standardInput) {
   std::vector<char*> argv;
   std::string programText = program.string();
   argv.push_back(programText.data());
@@ -61,7 +66,8 @@ ProgramOutcome RunProgram(const std::filesystem::path& program,
     argv.push_back(argument.data());
   argv.push_back(nullptr);
 
-  const SpawnSetup setup;
+  const std::string input = standardInput.string();
+  const SpawnSetup setup(input);
   pid_t pid = 0;
   if (posix_spawn(&pid, programText.c_str(), setup.actions(), setup.attributes(), argv.data(),
                   environ) != 0) {
@@ -70,9 +76,10 @@ ProgramOutcome RunProgram(const std::filesystem::path& program,
 
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   int status = 0;
+  rusage usage{};
   while (std::chrono::steady_clock::now() < deadline) {
-    const pid_t done = waitpid(pid, &status, WNOHANG);
-    if (done == pid) return OutcomeOf(status);
+    const pid_t done = wait4(pid, &status, WNOHANG, &usage);
+    if (done == pid) return OutcomeOf(status, usage);
     if (done < 0) return {ProgramOutcome::Kind::kSignalled, -1};
     std::this_thread::sleep_for(kPollInterval);
   }

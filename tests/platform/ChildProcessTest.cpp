@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "platform/ChildProcess.h"
+#include "support/TempHome.h"
 
 namespace vorla {
 namespace {
@@ -16,6 +19,16 @@ TEST(RunProgram, PassesEachArgumentWholeAndReportsTheExitCode) {
   EXPECT_EQ(unequal.exitCode, 1);
   // A shell would expand this; the program gets it as it is and the file does not exist.
   EXPECT_EQ(RunProgram("/usr/bin/test", {"-e", "$HOME"}, 10s).exitCode, 1);
+}
+
+TEST(RunProgram, ReadsStandardInputFromTheFileGivenAndReportsItsPeakMemory) {
+  const std::filesystem::path input = test::CurrentHome() / "input.txt";
+  std::ofstream(input) << "the input\n";
+  const ProgramOutcome same = RunProgram("/usr/bin/cmp", {"-", input.string()}, 10s, input);
+  EXPECT_TRUE(same.Succeeded());
+  EXPECT_GT(same.peakResidentBytes, 0u);
+  EXPECT_EQ(RunProgram("/usr/bin/cmp", {"-", input.string()}, 10s).exitCode, 1)
+      << "/dev/null by default";
 }
 
 TEST(RunProgram, EndsAProgramThatOutlivesItsTimeout) {
