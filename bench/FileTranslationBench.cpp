@@ -1,8 +1,9 @@
-// Translating a 100 MB text file and a 100 MB HTML file, file to file, with `vorla
-// translate-file` against the service simulator running as a process of its own. The
-// baseline of each is a bare libcurl request that uploads the same file as a `tr` request
-// and downloads the simulator's answer: the simulator's own time plus the transfer of the
-// same bytes. The client's peak resident memory is reported against the file's size.
+// Translating an 85 MB text file and an 85 MB HTML file, file to file, with `vorla
+// translate-file` against the service simulator running as a process of its own (their
+// translations stay under the service's limit of 100 MB). The baseline of each is a bare
+// libcurl request that uploads the same file as a `tr` request and downloads the simulator's
+// answer: the simulator's own time plus the transfer of the same bytes. The client's peak
+// resident memory is reported against the file's size.
 #include <benchmark/benchmark.h>
 #include <curl/curl.h>
 
@@ -29,7 +30,9 @@ using namespace vorla;
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-constexpr std::size_t kFileBytes = 100'000'000;
+// The service takes sources and answers below 100,000,000 bytes, and the translation of
+// this prose comes out 1.12 times as long as the source.
+constexpr std::size_t kFileBytes = 85'000'000;
 constexpr auto kJobTimeout = 30min;
 
 struct BenchSetup {
@@ -135,6 +138,8 @@ void BareTransfer(benchmark::State& state, int format) {
       state.SkipWithError("the bare request failed");
       break;
     }
+    state.counters["answer_per_file"] =
+        static_cast<double>(answer.size()) / static_cast<double>(fs::file_size(source));
   }
   curl_slist_free_all(headers);
 }

@@ -245,6 +245,38 @@ TEST_F(DocumentAnswersTest, APdfIntoHtmlWithoutImagesHasNoPictures) {
   }
 }
 
+TEST_F(DocumentAnswersTest, AnOnlineDocumentIsAnsweredWithADocumentThatHoldsItsAddress) {
+  struct Case {
+    int format;
+    std::string_view name;
+  };
+  const Case cases[] = {{5, "a.pdf"},   {13, "a.docx"}, {7, "a.odt"},   {4, "a.doc"},
+                        {15, "a.xlsx"}, {12, "a.ods"},  {14, "a.pptx"}, {10, "a.odp"}};
+  for (const Case& c : cases) {
+    const std::string address = "https://example.com/" + std::string(c.name);
+    const std::string body =
+        "cmd=tr&p=6&pid=4&ver=3.1.2&trflags=33554432&trflagsext=2048"
+        "&sentype=10&srcformat=" +
+        std::to_string(c.format) + "&srclan=0&tgtformat=" + std::to_string(c.format) +
+        "&tgtlan=1&formating=0&srcurl=" + FormValue(address);
+    const TrReply reply = ParseTr(Post(body).body);
+    ASSERT_EQ(reply.status, 0) << c.name;
+    std::optional<std::string> text;
+    if (c.format == 5) {
+      text = PdfToText(reply.payload);
+    } else if (c.format == 4) {
+      SofficeConverter soffice({.profileFolder = vorla::test::CurrentHome() / "profile"});
+      const std::optional<std::string> docx =
+          soffice.Convert(reply.payload, {"doc", "docx:MS Word 2007 XML", "docx"});
+      if (docx) text = OfficeText("a.docx", *docx);
+    } else {
+      text = OfficeText(c.name, reply.payload);
+    }
+    ASSERT_TRUE(text) << c.name << " does not open";
+    EXPECT_NE(text->find("[fi] " + address), std::string::npos) << c.name << ":\n" << *text;
+  }
+}
+
 TEST_F(DocumentAnswersTest, ABrokenDocumentIsAnUnsupportedFormat) {
   for (const int format : {13, 7, 5}) {
     EXPECT_EQ(TranslateDocument(format, "PK\x03\x04 broken").status, 16) << format;

@@ -95,4 +95,21 @@ std::string TranslateMarkupText(std::string_view markup, TextTranslator& transla
   return out;
 }
 
+std::string EscapedMarkup(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c == '<') {
+      out += "&lt;";
+    } else if (c == '>') {
+      out += "&gt;";
+    } else if (c == '&') {
+      out += "&amp;";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 }  // namespace vorla::sim

@@ -12,4 +12,7 @@ namespace vorla::sim {
 // character references, and the content of script and style elements.
 std::string TranslateMarkupText(std::string_view markup, TextTranslator& translator);
 
+// Text (UTF-8) written as the content of an HTML or XML element: "<", ">" and "&" escaped.
+std::string EscapedMarkup(std::string_view text);
+
 }  // namespace vorla::sim

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "MarkupText.h"
 #include "PngWriter.h"
 
 namespace vorla::sim {
@@ -19,21 +20,6 @@ void AppendLittleEndian(std::string& out, std::uint32_t value) {
 void AppendSized(std::string& out, std::string_view bytes) {
   AppendLittleEndian(out, static_cast<std::uint32_t>(bytes.size()));
   out += bytes;
-}
-
-std::string Escaped(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '<')
-      out += "&lt;";
-    else if (c == '>')
-      out += "&gt;";
-    else if (c == '&')
-      out += "&amp;";
-    else
-      out += c;
-  }
-  return out;
 }
 
 std::vector<std::string_view> Split(std::string_view text, char separator) {
@@ -74,7 +60,7 @@ PdfHtmlAnswer PdfAsHtml(std::string_view text, bool withPictures, TextTranslator
     }
     for (std::string_view line : Split(pages[at], '\n')) {
       if (line.empty()) continue;
-      page += "\r\n<P>" + Escaped(translator.Translate(line)) + "</P>";
+      page += "\r\n<P>" + EscapedMarkup(translator.Translate(line)) + "</P>";
       translator.EndParagraph();
     }
     if (at + 1 < pages.size()) {

@@ -1,6 +1,7 @@
 // `tr`: the simulated translation engine behind the service's framing.
 #include <optional>
 
+#include "AddressDocument.h"
 #include "DictionaryLookup.h"
 #include "DocumentTranslation.h"
 #include "JobEncoding.h"
@@ -25,12 +26,6 @@ std::string ScriptedAnswer(const ScriptedStatus& scripted, const TranslationRequ
   return InsufficientBalance(scripted.shortfall,
                              scripted.accountType.value_or(account ? account->accountType : 0),
                              scripted.quota.value_or(account ? account->quota : 0));
-}
-
-// The service fetches web pages and online documents itself; the simulator does not, and
-// answers with the address.
-Translation AddressStandIn(const std::string& address, std::int32_t target) {
-  return {"[" + std::string(LanguageTag(target)) + "] " + address, {}};
 }
 
 Translation TranslateSource(const TranslationRequest& tr, const SourceDocument& document,
@@ -71,9 +66,16 @@ std::string AnswerRequest(const TranslationRequest& tr, const std::optional<SimA
     if (answer.status != 0) return refuse(answer.status);
     translation.bytes = std::move(answer.bytes);
     package = std::move(answer.package);
+  } else if (document) {
+    translation = TranslateSource(tr, *document, pair);
   } else {
-    translation = document ? TranslateSource(tr, *document, pair)
-                           : AddressStandIn(*tr.sourceUrl, pair.targetLanguage);
+    // The service fetches web pages and online documents itself; the simulator does not,
+    // and answers with a document that holds the address.
+    const std::string text =
+        "[" + std::string(LanguageTag(pair.targetLanguage)) + "] " + *tr.sourceUrl;
+    std::optional<std::string> standIn = DocumentWithText(text, tr.targetFormat, tr.encoding);
+    if (!standIn) return refuse(status::kUnsupportedFormat);
+    translation.bytes = std::move(*standIn);
   }
 
   const ResultIdScript resultIds = script.ResultIds();
