@@ -43,12 +43,12 @@ struct BenchSetup {
 };
 const BenchSetup* setup = nullptr;
 
-// Prose as HTML paragraphs, of about the size asked for.
+// Prose as HTML paragraphs, up to about the size asked for.
 std::string ProseHtml(std::size_t size) {
   const std::string prose = bench::ProseText(size);
   std::string html = "<html><head><title>Prose</title></head><body>\n";
   std::size_t start = 0;
-  while (start < prose.size()) {
+  while (start < prose.size() && html.size() < size) {
     const std::size_t end = std::min(prose.find('\n', start), prose.size());
     html += "<p class=\"prose\">" + prose.substr(start, end - start) + "</p>\n";
     start = end + 1;
