@@ -226,15 +226,21 @@ TEST_F(TranslateCommandTest, AnswersAWebPageWithAResultId) {
   EXPECT_EQ(Post(webPage).body, Int32s({0, 0, 1, 7}) + block + "1234567");
 
   simulator_.context().translation.SetResultIds({.document = true});
-  const std::string document = "[fi] https://example.com/";
-  EXPECT_EQ(Post(webPage).body, Int32s({0, 0, 1, 25}) + ResultIdBlock(1, 3) + document);
+  const std::string document =
+      "<html><head><title>[fi] https://example.com/</title></head><body><p>[fi] "
+      "https://example.com/</p></body></html>\r\n";
+  EXPECT_EQ(Post(webPage).body, Int32s({0, 0, 1, static_cast<std::int32_t>(document.size())}) +
+                                    ResultIdBlock(1, 3) + document);
 
   // An online document is answered in normal mode.
   const std::string onlineDocument =
       "cmd=tr&p=6&pid=4&ver=3.1.2&trflags=33554432&trflagsext=1024&sentype=10&srcformat=5"
       "&srclan=0&tgtformat=5&tgtlan=1&formating=0&srcurl=" +
       FormValue("https://example.com/a.pdf");
-  EXPECT_EQ(ParseTr(Post(onlineDocument).body).payload, "[fi] https://example.com/a.pdf");
+  // A PDF that shows the address (DocumentAnswersTest reads such documents back).
+  const std::string pdf = ParseTr(Post(onlineDocument).body).payload;
+  EXPECT_TRUE(pdf.starts_with("%PDF-"));
+  EXPECT_NE(pdf.find("([fi] https://example.com/a.pdf) Tj"), std::string::npos) << pdf;
 
   // Result-id mode even where the request did not ask for it.
   simulator_.context().translation.SetResultIds({.always = true});

@@ -1,7 +1,9 @@
 // `tr`: the simulated translation engine behind the service's framing.
 #include <optional>
 
+#include "AddressDocument.h"
 #include "DictionaryLookup.h"
+#include "DocumentTranslation.h"
 #include "JobEncoding.h"
 #include "LanguageCodes.h"
 #include "LanguagePair.h"
@@ -26,12 +28,6 @@ std::string ScriptedAnswer(const ScriptedStatus& scripted, const TranslationRequ
                              scripted.quota.value_or(account ? account->quota : 0));
 }
 
-// The service fetches web pages and online documents itself; the simulator does not, and
-// answers with the address.
-Translation AddressStandIn(const std::string& address, std::int32_t target) {
-  return {"[" + std::string(LanguageTag(target)) + "] " + address, {}};
-}
-
 Translation TranslateSource(const TranslationRequest& tr, const SourceDocument& document,
                             const PairChoice& pair) {
   if ((tr.flags & trflags::kDictionaryLookup) != 0 && pair.mode.direction) {
@@ -51,18 +47,36 @@ std::string AnswerRequest(const TranslationRequest& tr, const std::optional<SimA
   if (!account) return refuse(status::kSessionExpired);
   if (tr.sourceStatus != 0) return refuse(tr.sourceStatus);
   if ((tr.flags & trflags::kTermExtraction) != 0) return refuse(status::kNotAvailable);
-  if (tr.source && tr.sourceFormat != format::kPlainText && tr.sourceFormat != format::kRtf) {
+  const bool fileDocument = tr.source && IsDocumentFormat(tr.sourceFormat);
+  if (tr.source && !fileDocument && tr.sourceFormat != format::kPlainText &&
+      tr.sourceFormat != format::kRtf) {
     return refuse(status::kUnsupportedFormat);
   }
   const std::optional<SourceDocument> document =
-      tr.source ? std::optional<SourceDocument>(std::in_place, tr) : std::nullopt;
+      tr.source && !fileDocument ? std::optional<SourceDocument>(std::in_place, tr) : std::nullopt;
   PairChoice pair = ChoosePair(tr.sourceLanguage, tr.targetLanguage,
                                (tr.flags & trflags::kAutomaticDirection) != 0, *account,
                                document ? document->text() : std::string_view());
   if (pair.status != 0) return refuse(pair.status);
   pair.mode.markUnknown = (tr.flags & trflags::kNoUnknownMarks) == 0;
-  const Translation translation = document ? TranslateSource(tr, *document, pair)
-                                           : AddressStandIn(*tr.sourceUrl, pair.targetLanguage);
+  std::optional<std::string> package;
+  Translation translation;
+  if (fileDocument) {
+    DocumentAnswer answer = TranslateDocument(tr, pair.mode);
+    if (answer.status != 0) return refuse(answer.status);
+    translation.bytes = std::move(answer.bytes);
+    package = std::move(answer.package);
+  } else if (document) {
+    translation = TranslateSource(tr, *document, pair);
+  } else {
+    // The service fetches web pages and online documents itself; the simulator does not,
+    // and answers with a document that holds the address.
+    const std::string text =
+        "[" + std::string(LanguageTag(pair.targetLanguage)) + "] " + *tr.sourceUrl;
+    std::optional<std::string> standIn = DocumentWithText(text, tr.targetFormat, tr.encoding);
+    if (!standIn) return refuse(status::kUnsupportedFormat);
+    translation.bytes = std::move(*standIn);
+  }
 
   const ResultIdScript resultIds = script.ResultIds();
   const bool resultIdMode = tr.resultIdAsked || resultIds.always;
@@ -79,9 +93,13 @@ std::string AnswerRequest(const TranslationRequest& tr, const std::optional<SimA
   }
   std::optional<std::string> secondPart;
   if ((tr.flags & trflags::kSecondPart) != 0) {
-    secondPart = (tr.flags & trflags::kSentenceAlignment) != 0
-                     ? EncodeAlignment(translation.sentences)
-                     : std::string();
+    if (package && (tr.flags & trflags::kPdfToHtml) != 0) {
+      secondPart = std::move(package);
+    } else {
+      secondPart = (tr.flags & trflags::kSentenceAlignment) != 0
+                       ? EncodeAlignment(translation.sentences)
+                       : std::string();
+    }
   }
   return TranslationResult(pair.sourceLanguage, pair.targetLanguage, payload, secondPart);
 }
