@@ -117,6 +117,20 @@ TEST_F(TranslatorPriceTest, FurtherLanguageNoticeBeforeTheFirstTranslation) {
   EXPECT_EQ(*Requests("tr").at(0).Field("srclan"), "223");
 }
 
+TEST_F(TranslatorPriceTest, AJobCancelledDuringItsPriceQueryAsksNoQuestion) {
+  sim::Faults slowPrice;
+  slowPrice.stallBefore = std::chrono::milliseconds(300);
+  sim_.SetFaults("gettrprice", slowPrice);
+  confirmation_->answers = {{true, true}};
+
+  const auto job = translator_->StartTranslation({});
+  AwaitRequest("gettrprice");
+  translator_->CancelTranslationCommand();
+  EXPECT_EQ(job->WaitForResult(), kResultInterrupted);
+  EXPECT_TRUE(confirmation_->asked.empty());
+  EXPECT_TRUE(Requests("tr").empty());
+}
+
 TEST_F(TranslatorPriceTest, APairChosenDuringThePriceQueryIsKeptWhole) {
   translator_->State().ChoosePair({0, 1, true});
   sim::Faults slowPrice;
