@@ -115,7 +115,7 @@ class TranslatorState : public LanguageView, public LoginSession {
     std::shared_ptr<LoginPrompt> prompt;
     std::shared_ptr<StatusBar> statusBar;
     IAuthenticationObserver* observer = nullptr;
-    std::shared_ptr<LexiconInfoReceiver> lexicons;
+    std::shared_ptr<LexiconInfoReceiver> lexicons = nullptr;
   };
   void SetLoginHooks(LoginHooks hooks);
 
