@@ -46,7 +46,7 @@ void CKivaroApp::InitInstance() {
   const int sessionNumber = CountProgramStart(config_->settings());
   connections_ = std::make_shared<CurlHttpConnFactory>(config_);
   translator_ = MakeRef<CWindowsTranslator>(config_, sessionNumber);
-  dictionaries_ = std::make_unique<VocabularySets>(config_);
+  dictionaries_ = std::make_shared<VocabularySets>(config_);
   config_->CleanDocumentsWorkFolder();
 
   // Questions of workers and message boxes are asked on this thread, over the main window.
@@ -96,7 +96,7 @@ void CKivaroApp::PlugInTranslator() {
       std::make_shared<QtLoginPrompt>(questions_, config_, state, mainFrame_->GetOpener());
   login.statusBar = mainFrame_->LoginStatusBar();
   login.observer = translator_.get();
-  login.lexicons = dictionaries_.get();
+  login.lexicons = dictionaries_;
   state.SetLoginHooks(std::move(login));
 }
 
@@ -172,8 +172,8 @@ void CKivaroApp::ExitInstance() {
   clipboard_.reset();
   const bool workersEnded = translator_->Shutdown();
   config_->CleanDocumentsWorkFolder();
-  // The translator joins its login threads before it goes, and a worker still running holds
-  // it, its hooks and the configuration; what logins report to goes after it.
+  // A worker or login thread still running holds the translator, its hooks, the dictionary
+  // sets and the configuration until it ends; exit does not wait for it.
   translator_.reset();
   questions_.reset();
   config_.reset();

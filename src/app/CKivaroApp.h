@@ -68,7 +68,7 @@ class CKivaroApp final : private TrayActions {
   std::unique_ptr<ServiceProcessState> serviceState_;
   RefPtr<Config> config_;
   std::shared_ptr<HttpConnFactory> connections_;
-  std::unique_ptr<VocabularySets> dictionaries_;
+  std::shared_ptr<VocabularySets> dictionaries_;
   RefPtr<CWindowsTranslator> translator_;
   std::shared_ptr<WindowThreadQuestions> questions_;
   std::unique_ptr<CMainFrame> mainFrame_;

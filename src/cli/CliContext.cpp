@@ -40,13 +40,13 @@ const std::shared_ptr<HttpConnFactory>& CliContext::connections() {
 CWindowsTranslator& CliContext::translator() {
   if (translator_) return *translator_;
   const RefPtr<Config> shared(&config());
-  dictionaries_ = std::make_unique<VocabularySets>(shared);
+  dictionaries_ = std::make_shared<VocabularySets>(shared);
   translator_ = MakeRef<CWindowsTranslator>(shared, sessionNumber_);
   hooks_.connections = connections();
   hooks_.prompt = std::make_shared<TerminalLoginPrompt>(TerminalLoginPrompt::Options{}, ui());
   hooks_.statusBar = statusLine_;
   hooks_.observer = translator_.get();
-  hooks_.lexicons = dictionaries_.get();
+  hooks_.lexicons = dictionaries_;
   translator_->State().SetLoginHooks(hooks_);
   return *translator_;
 }

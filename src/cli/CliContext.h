@@ -54,7 +54,7 @@ class CliContext {
   RefPtr<Config> config_;
   int sessionNumber_ = 0;
   std::shared_ptr<HttpConnFactory> connections_;
-  std::unique_ptr<VocabularySets> dictionaries_;
+  std::shared_ptr<VocabularySets> dictionaries_;
   std::shared_ptr<CliStatusLine> statusLine_ = std::make_shared<CliStatusLine>();
   RefPtr<CWindowsTranslator> translator_;
   TranslatorState::LoginHooks hooks_;

@@ -16,8 +16,8 @@ CWindowsTranslator::CWindowsTranslator(RefPtr<Config> config, int sessionNumber)
       preferences_(UserPreferences::Read(config_->settings())) {}
 
 CWindowsTranslator::~CWindowsTranslator() {
-  // Login threads report to the translator and use its hooks: they end before any member
-  // goes.
+  // A login thread holds the translator while it runs: those left are at their end, or this
+  // is the one that released it last.
   state_->JoinLoginThreads();
   // A worker that held the last reference ends on its own thread, which cannot join itself.
   for (Worker& worker : workers_) {

@@ -64,13 +64,13 @@ int CWindowsTranslator::RunJobSteps(WindowsTranslationInstance& job, const Hooks
   if (job.Flags().showPleaseWait && job.Flags().mainWindowJob) {
     job.ShowInTargetPane(kTranslatingPleaseWait.In(language));
   }
-  const LanguagePair sent = state_->GetPair();
   if (const int result = job.Client().Translate(request, kRepeatOnce); result != 0) {
     job.SetStage(JobStage::Failed);
     return result;
   }
   job.SetStage(JobStage::Done);
-  AfterTranslation(job, sent, price);
+  // The pair the request's languages were filled from: the service's pick replaces only it.
+  AfterTranslation(job, request.filledFrom, price);
   return job.IsCancelled() ? kResultInterrupted : 0;
 }
 

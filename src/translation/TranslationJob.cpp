@@ -34,9 +34,11 @@ std::string_view TranslationJob::Result() const {
 }
 
 void TranslationJob::FillLanguages(const LanguageView& languages) {
-  srclan = languages.GetSourceLanguage();
-  tgtlan = languages.GetTargetLanguage();
-  const bool automatic = languages.GetAutoDirection() &&
+  filledFrom = {languages.GetSourceLanguage(), languages.GetTargetLanguage(),
+                languages.GetAutoDirection()};
+  srclan = filledFrom.source;
+  tgtlan = filledFrom.target;
+  const bool automatic = filledFrom.automatic &&
                          languages.IsPairAvailable(kLanguageEnglish, kLanguageFinnish) &&
                          languages.IsPairAvailable(kLanguageFinnish, kLanguageEnglish);
   if (automatic) {

@@ -10,6 +10,7 @@
 #include "common/StringBuffer.h"
 #include "translation/DocumentFormat.h"
 #include "translation/LanguageFamily.h"
+#include "translation/LanguagePairs.h"
 
 namespace vorla {
 
@@ -58,6 +59,8 @@ struct TranslationJob {
   int obsvalue = 0;
   int error = 0;
   int zoom = 0;
+  // The pair and switch FillLanguages last copied, before they were fitted to one family.
+  LanguagePair filledFrom;
 
   // Sets every field to its initial value except `actfields`.
   void Initialise();

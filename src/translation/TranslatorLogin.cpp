@@ -117,10 +117,13 @@ void TranslatorState::StartLoginThread(int attempts, int statusBarMode, bool for
   options.attempts = attempts;
   options.statusBarMode = statusBarMode;
   options.forceDialog = forceDialog;
-  loginThreads_.push_back({done, std::jthread([this, options, done] {
-                             Login(options);
-                             done->store(true);
-                           })});
+  loginThreads_.push_back(
+      {done, std::jthread([this, options, done, observer = RefPtr(Observer())]() mutable {
+         Login(options);
+         // Releasing the observer may end its owner and this state on this thread.
+         observer.reset();
+         done->store(true);
+       })});
 }
 
 bool TranslatorState::WaitForLoginThreads(std::chrono::steady_clock::time_point deadline) {
@@ -143,7 +146,10 @@ void TranslatorState::JoinLoginThreads() {
     threads = std::move(loginThreads_);
     loginThreads_.clear();
   }
-  // Destroying them joins them.
+  for (LoginThread& t : threads) {
+    if (t.thread.get_id() == std::this_thread::get_id()) t.thread.detach();
+  }
+  // Destroying the others joins them.
   threads.clear();
 }
 
@@ -156,7 +162,7 @@ bool TranslatorState::Relogin() {
 
 int TranslatorState::GetLexiconInfo() {
   ServiceClient client;
-  LexiconInfoReceiver* lexicons = nullptr;
+  std::shared_ptr<LexiconInfoReceiver> lexicons;
   std::shared_ptr<HttpConnFactory> connections;
   {
     std::lock_guard lock(mutex_);

@@ -107,14 +107,15 @@ class TranslatorState : public LanguageView, public LoginSession {
 
   // ---- Logging in.
   // What a login works with, set once by the program before any login: the connections,
-  // the prompt, the status line, the observer and the receiver of the lexicon lists (the
-  // last two outlive this state).
+  // the prompt, the status line, the observer and the receiver of the lexicon lists. A login
+  // holds what it uses until it ends; the observer (the translator, which owns this state)
+  // outlives the state, and a login thread holds it while it runs.
   struct LoginHooks {
     std::shared_ptr<HttpConnFactory> connections;
     std::shared_ptr<LoginPrompt> prompt;
     std::shared_ptr<StatusBar> statusBar;
     IAuthenticationObserver* observer = nullptr;
-    LexiconInfoReceiver* lexicons = nullptr;
+    std::shared_ptr<LexiconInfoReceiver> lexicons = nullptr;
   };
   void SetLoginHooks(LoginHooks hooks);
 
@@ -137,12 +138,15 @@ class TranslatorState : public LanguageView, public LoginSession {
   // result is 0 or the result of the last request (11 when cancelled before any).
   int Login(const LoginOptions& options);
   // Runs Login on a thread of its own (the "Log in..." command: 4 attempts, forced prompt).
+  // The thread holds the observer, and with it the owner of this state, until it ends.
   void StartLoginThread(int attempts, int statusBarMode, bool forceDialog);
   // At exit: waits until every login thread has ended, at most until the deadline; whether
-  // they all have. One still running uses the state and its hooks until it ends.
+  // they all have. One still running keeps the observer, the state and its hooks until it
+  // ends.
   bool WaitForLoginThreads(std::chrono::steady_clock::time_point deadline);
-  // Waits until every login thread has ended, however long that takes: for the owner of the
-  // observer, before it goes.
+  // For the owner of the observer as it goes: no login thread that holds the observer is
+  // running then, so this waits only for threads at their end; the thread that releases the
+  // observer last is let go instead of joining itself.
   void JoinLoginThreads();
   // Fetches the lexicon lists of the logged-in user and hands them to the receiver: 0, the
   // service's status, 2 for a failed exchange, 9 for an answer too long.

@@ -72,9 +72,9 @@ struct LoginFixture {
     environment.serviceUrl = sim_.url();
     config_ = MakeHomeConfig(store_, environment);
     connections_ = std::make_shared<CurlHttpConnFactory>(config_);
-    sets_ = std::make_unique<VocabularySets>(config_);
+    sets_ = std::make_shared<VocabularySets>(config_);
     state_ = std::make_unique<TranslatorState>(config_, 1);
-    state_->SetLoginHooks({connections_, prompt_, statusBar_, observer_.get(), sets_.get()});
+    state_->SetLoginHooks({connections_, prompt_, statusBar_, observer_.get(), sets_});
   }
 
   LoginFixture(const LoginFixture&) = delete;
@@ -105,7 +105,7 @@ struct LoginFixture {
   std::shared_ptr<ScriptedPrompt> prompt_ = std::make_shared<ScriptedPrompt>();
   std::shared_ptr<RecordingStatusBar> statusBar_ = std::make_shared<RecordingStatusBar>();
   RefPtr<RecordingAuthenticationObserver> observer_ = MakeRef<RecordingAuthenticationObserver>();
-  std::unique_ptr<VocabularySets> sets_;
+  std::shared_ptr<VocabularySets> sets_;
   std::unique_ptr<TranslatorState> state_;
 };
 

@@ -104,7 +104,7 @@ struct TranslatorFixture {
     config_ = MakeHomeConfig(std::make_shared<MemorySettingsStore>(), environment);
     config_->SetUiLanguage(UiLanguage::English);
     connections_ = std::make_shared<CurlHttpConnFactory>(config_);
-    sets_ = std::make_unique<VocabularySets>(config_);
+    sets_ = std::make_shared<VocabularySets>(config_);
     MakeTranslator();
     prompt_->answers.push_back({"demo", "demo"});
   }
@@ -117,7 +117,7 @@ struct TranslatorFixture {
   void MakeTranslator() {
     translator_ = MakeRef<CWindowsTranslator>(config_, 1);
     translator_->State().SetLoginHooks(
-        {connections_, prompt_, statusBar_, translator_.get(), sets_.get()});
+        {connections_, prompt_, statusBar_, translator_.get(), sets_});
     translator_->SetHooks(FakeHooks());
   }
 
@@ -193,7 +193,7 @@ struct TranslatorFixture {
   sim::ServiceSimulator sim_{{}};
   RefPtr<Config> config_;
   std::shared_ptr<HttpConnFactory> connections_;
-  std::unique_ptr<VocabularySets> sets_;
+  std::shared_ptr<VocabularySets> sets_;
   std::shared_ptr<ScriptedPrompt> prompt_ = std::make_shared<ScriptedPrompt>();
   std::shared_ptr<RecordingStatusBar> statusBar_ = std::make_shared<RecordingStatusBar>();
   std::shared_ptr<FakeSourcePane> pane_ = std::make_shared<FakeSourcePane>();

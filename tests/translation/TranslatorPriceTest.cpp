@@ -117,6 +117,40 @@ TEST_F(TranslatorPriceTest, FurtherLanguageNoticeBeforeTheFirstTranslation) {
   EXPECT_EQ(*Requests("tr").at(0).Field("srclan"), "223");
 }
 
+TEST_F(TranslatorPriceTest, AJobCancelledDuringItsPriceQueryAsksNoQuestion) {
+  sim::Faults slowPrice;
+  slowPrice.stallBefore = std::chrono::milliseconds(300);
+  sim_.SetFaults("gettrprice", slowPrice);
+  confirmation_->answers = {{true, true}};
+
+  const auto job = translator_->StartTranslation({});
+  AwaitRequest("gettrprice");
+  translator_->CancelTranslationCommand();
+  EXPECT_EQ(job->WaitForResult(), kResultInterrupted);
+  EXPECT_TRUE(confirmation_->asked.empty());
+  EXPECT_TRUE(Requests("tr").empty());
+}
+
+TEST_F(TranslatorPriceTest, APairChosenDuringThePriceQueryIsKeptWhole) {
+  translator_->State().ChoosePair({0, 1, true});
+  sim::Faults slowPrice;
+  slowPrice.stallBefore = std::chrono::milliseconds(300);
+  sim_.SetFaults("gettrprice", slowPrice);
+  sim::Faults reversed;
+  reversed.rawAnswer = test::TranslationAnswer("ok", 1, 0) + sim::Int32s({0});
+  sim_.SetFaults("tr", reversed);
+  confirmation_->answers = {{true, true}};
+
+  const auto job = translator_->StartTranslation({});
+  AwaitRequest("gettrprice");
+  translator_->State().ChoosePair({0, 2, false});
+  ASSERT_EQ(job->WaitForResult(), 0);
+  // The request went out with the pair of its start, and the service's pick of it replaced
+  // nothing the user chose.
+  EXPECT_EQ(*Requests("tr").at(0).Field("srclan"), "0");
+  EXPECT_EQ(translator_->State().GetPair(), (LanguagePair{0, 2, false}));
+}
+
 TEST_F(TranslatorPriceTest, AJobCancelledDuringItsLoginAsksNoQuestion) {
   StartWithAFurtherLanguagePair();
   prompt_->answers = {{"further", "pass"}};

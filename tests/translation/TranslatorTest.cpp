@@ -309,10 +309,17 @@ class LoggingWindow final : public TranslatorWindow {
   std::shared_ptr<WindowLog> log_;
 };
 
-TEST_F(TranslatorTest, ALoginThreadEndsBeforeTheTranslatorItReportsToGoes) {
+// Waits until the log holds the lines, at most 30 seconds; the log then.
+Lines AwaitLines(const WindowLog& log, std::size_t count) {
+  const auto until = std::chrono::steady_clock::now() + 30s;
+  while (log.Get().size() < count && std::chrono::steady_clock::now() < until)
+    std::this_thread::sleep_for(5ms);
+  return log.Get();
+}
+
+TEST_F(TranslatorTest, ALoginThreadKeepsTheTranslatorItReportsToUntilItEnds) {
   auto translator = MakeRef<CWindowsTranslator>(config_, 1);
-  translator->State().SetLoginHooks(
-      {connections_, prompt_, statusBar_, translator.get(), sets_.get()});
+  translator->State().SetLoginHooks({connections_, prompt_, statusBar_, translator.get(), sets_});
   const auto log = std::make_shared<WindowLog>();
   CWindowsTranslator::Hooks hooks = FakeHooks();
   // The translator's hooks hold the only reference to the window.
@@ -324,9 +331,43 @@ TEST_F(TranslatorTest, ALoginThreadEndsBeforeTheTranslatorItReportsToGoes) {
   translator->State().StartLoginThread(4, 0, true);
   AwaitRequest("chkrauth");
 
+  const auto start = std::chrono::steady_clock::now();
   translator.reset();
+  // Letting go of the translator waits for no login.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 200ms);
   // The login reported its end to the window while the translator still had it.
-  EXPECT_EQ(log->Get(), (Lines{"languages", "gone"}));
+  EXPECT_EQ(AwaitLines(*log, 2), (Lines{"languages", "gone"}));
+}
+
+// A receiver of the lexicon lists that logs what it received and when it went.
+class LoggingLexicons final : public LexiconInfoReceiver {
+ public:
+  explicit LoggingLexicons(std::shared_ptr<WindowLog> log) : log_(std::move(log)) {}
+  ~LoggingLexicons() override { log_->Add("gone"); }
+  void ReceiveLexiconInfo(std::string_view) override { log_->Add("lists"); }
+
+ private:
+  std::shared_ptr<WindowLog> log_;
+};
+
+TEST_F(TranslatorTest, TheLexiconListsOfALoginStillRunningReachTheirReceiver) {
+  const auto log = std::make_shared<WindowLog>();
+  auto lexicons = std::make_shared<LoggingLexicons>(log);
+  translator_->State().SetLoginHooks(
+      {connections_, prompt_, statusBar_, translator_.get(), lexicons});
+  sim::Faults slow;
+  slow.stallBefore = 300ms;
+  sim_.SetFaults("getlexinfo", slow);
+  translator_->State().StartLoginThread(4, 0, true);
+  AwaitRequest("getlexinfo");
+
+  // The program lets go of the receiver while the login waits for the lists.
+  lexicons.reset();
+  EXPECT_TRUE(log->Get().empty());
+  EXPECT_EQ(AwaitLines(*log, 1), (Lines{"lists"}));
+  // The state's hooks hold it until they are set again.
+  translator_->State().SetLoginHooks({connections_, prompt_, statusBar_, translator_.get(), sets_});
+  EXPECT_EQ(AwaitLines(*log, 2), (Lines{"lists", "gone"}));
 }
 
 TEST_F(TranslatorTest, ShutdownEndsALoginThreadStalledInItsRequest) {

@@ -102,7 +102,7 @@ struct QtLoginFixture : test::LoginFixture {
       : LoginFixture(stored) {
     config_->SetUiLanguage(UiLanguage::English);
     prompt = std::make_shared<QtLoginPrompt>(questions, config_, *state_, opener);
-    state_->SetLoginHooks({connections_, prompt, statusBar_, observer_.get(), sets_.get()});
+    state_->SetLoginHooks({connections_, prompt, statusBar_, observer_.get(), sets_});
   }
 
   test::WorkerCall<int> LogInFromWorker() {
