@@ -7,9 +7,12 @@
 #include "config/Config.h"
 #include "config/MemorySettingsStore.h"
 #include "platform/QtStandardFolders.h"
+#include "service/ProgressTexts.h"
+#include "translation/ProgressFigures.h"
 #include "translation/TranslatorState.h"
 #include "ui/dialogs/LanguagePairDialog.h"
 #include "ui/dialogs/LoginDialog.h"
+#include "ui/documents/ProgressDialog.h"
 
 namespace vorla {
 
@@ -50,6 +53,14 @@ bool SaveLanguagePairDialogPng(TranslatorState& state, const QString& path) {
   return SaveDialogPng(dialog, path);
 }
 
+// A document job a quarter through its download.
+bool SaveProgressDialogPng(UiLanguage language, const QString& path) {
+  ProgressDialog dialog(nullptr, language, "Annual report.docx", {});
+  dialog.ShowStatus(GetProgressText(ProgressText::Downloading, language), ProgressBar::ShowAt, 25);
+  dialog.ShowDetail(ProgressDetail(2048, 8192));
+  return SaveDialogPng(dialog, path);
+}
+
 }  // namespace
 
 bool SaveDialogPng(QWidget& dialog, const QString& path) {
@@ -67,7 +78,9 @@ bool SaveDialogScreenshots(const QString& folder) {
     TranslatorState state(config, 1);
     const QString suffix = QString::fromLatin1(shot.suffix);
     if (!SaveLoginDialogPng(config->GetUiLanguage(), folder + "/login-dialog-" + suffix + ".png") ||
-        !SaveLanguagePairDialogPng(state, folder + "/language-pair-dialog-" + suffix + ".png"))
+        !SaveLanguagePairDialogPng(state, folder + "/language-pair-dialog-" + suffix + ".png") ||
+        !SaveProgressDialogPng(config->GetUiLanguage(),
+                               folder + "/progress-dialog-" + suffix + ".png"))
       return false;
   }
   return true;
