@@ -229,4 +229,107 @@ UnmarkedText RemoveByteOrderMark(std::string bytes) {
   return {std::move(bytes), false};
 }
 
+namespace {
+
+bool IsContinuation(unsigned char byte) {
+  return byte >= 0x80 && byte <= 0xBF;
+}
+
+// Second bytes that turn a two-byte lead of Windows-1252 letters into punctuation
+// ("Ä™", "Ö…"): such pairs are no evidence of UTF-8.
+bool IsPunctuationSecondByte(unsigned char byte) {
+  switch (byte) {
+    case 0x85:
+    case 0x8B:
+    case 0x91:
+    case 0x92:
+    case 0x93:
+    case 0x94:
+    case 0x96:
+    case 0x97:
+    case 0x99:
+    case 0x9B:
+    case 0xA9:
+    case 0xAB:
+    case 0xAE:
+    case 0xBB:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A two-byte sequence: its verdict, or nothing to go on with `evidence` updated.
+std::optional<bool> JudgeTwoBytes(unsigned char lead, unsigned char second, bool& evidence) {
+  if (lead == 0xD7) {
+    evidence = evidence || second < 0xBC || second > 0xBE;
+  } else if (lead == 0xC7) {
+    evidence = true;
+  } else if ((lead >= 0xC4 && lead <= 0xCB) || (lead >= 0xD6 && lead <= 0xDC)) {
+    evidence = evidence || !IsPunctuationSecondByte(second);
+  } else {
+    return true;
+  }
+  return std::nullopt;
+}
+
+std::optional<bool> JudgeThreeBytes(unsigned char lead, unsigned char second, unsigned char third,
+                                    bool& evidence) {
+  if (lead == 0xE7) {
+    evidence = true;
+  } else if (lead >= 0xE4 && lead <= 0xEB) {
+    bool counts = false;
+    if (second == 0x99 || second == 0xA9 || second == 0xAE) {
+      counts =
+          !(third == 0x85 || (third >= 0x91 && third <= 0x94) || third == 0x96 || third == 0x97);
+    } else if (second != third) {
+      counts = true;
+    } else {
+      counts = second != 0x96 && second != 0x97 && second != 0x9B;
+    }
+    evidence = evidence || counts;
+  } else {
+    return true;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool LooksLikeUtf8(std::string_view bytes) {
+  const auto at = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  const std::size_t size = bytes.size();
+  bool evidence = false;
+  // The last byte never starts anything.
+  for (std::size_t i = 0; i + 1 < size;) {
+    const unsigned char c = at(i);
+    if (IsContinuation(c)) {
+      if (i == 0 || at(i - 1) <= 0x7F) return false;
+      ++i;
+      continue;
+    }
+    if (c < 0xC2 || c > 0xF4) {
+      ++i;
+      continue;
+    }
+    const unsigned char d = at(i + 1);
+    if (!IsContinuation(d)) return false;
+    std::optional<bool> verdict;
+    std::size_t length = 2;
+    if (c < 0xE0) {
+      verdict = JudgeTwoBytes(c, d, evidence);
+    } else if (c < 0xF0) {
+      length = 3;
+      if (i + 2 >= size || !IsContinuation(at(i + 2))) return false;
+      verdict = JudgeThreeBytes(c, d, at(i + 2), evidence);
+    } else {
+      if (i + 3 >= size || !IsContinuation(at(i + 2)) || !IsContinuation(at(i + 3))) return false;
+      return true;
+    }
+    if (verdict) return *verdict;
+    i += length;
+  }
+  return evidence;
+}
+
 }  // namespace vorla

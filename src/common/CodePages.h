@@ -51,4 +51,10 @@ struct UnmarkedText {
 // without a mark is returned unchanged.
 UnmarkedText RemoveByteOrderMark(std::string bytes);
 
+// Whether text bytes without a byte-order mark are UTF-8 rather than Windows-1252: a
+// continuation byte after an ASCII byte or a broken sequence says no; a sequence that cannot
+// be Windows-1252 letters says yes at once; sequences that could be either count as evidence
+// only when they spell characters that Windows-1252 text rarely holds.
+bool LooksLikeUtf8(std::string_view bytes);
+
 }  // namespace vorla

@@ -107,11 +107,13 @@ bool CWindowsTranslator::OpenResultFile(WindowsTranslationInstance& job) {
   if (result.empty()) return false;
   std::optional<ResultFile> file = MakeResultPath(job.FileName(), job.Job().tgtformat);
   if (!file) return false;
-  const bool written =
-      std::fwrite(result.data(), 1, result.size(), file->file.get()) == result.size() &&
-      std::fclose(file->file.release()) == 0;
-  if (!written) return false;
-  if (const std::shared_ptr<Opener> opener = GetHooks().opener) opener->Open(file->path.string());
+  file->file.reset();
+  return WriteAndOpen(file->path, result);
+}
+
+bool CWindowsTranslator::WriteAndOpen(const std::filesystem::path& path, std::string_view bytes) {
+  if (!WriteFileReplacing(path, bytes)) return false;
+  if (const std::shared_ptr<Opener> opener = GetHooks().opener) opener->Open(path.string());
   return true;
 }
 

@@ -22,6 +22,7 @@
 #include "translation/JobDisplay.h"
 #include "translation/LanguageNotice.h"
 #include "translation/PriceConfirmation.h"
+#include "translation/ProgressDialogs.h"
 #include "translation/QuotaNotice.h"
 #include "translation/ResultFiles.h"
 #include "translation/ResultWindows.h"
@@ -48,6 +49,9 @@ struct TranslationOrder {
   bool toResultWindow = false;
   // The name of the translated file (UTF-8); empty for text.
   std::string fileName;
+  // For this job only, in place of "PDFTrFormat" and "PDFTrZoom".
+  std::optional<int> pdfResultFormat;
+  std::optional<int> pdfZoom;
   // Whether the target shows the sentence alignment (the main window does; the command line
   // does not).
   bool sentenceAlignment = true;
@@ -67,6 +71,8 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
     JobDisplay mainWindow;
     // The result windows of the jobs that show their result in one.
     std::shared_ptr<ResultWindows> resultWindows;
+    // The progress dialogs of file jobs.
+    std::shared_ptr<ProgressDialogs> progressDialogs;
     std::shared_ptr<TranslatorWindow> window;
     std::shared_ptr<PriceConfirmation> priceConfirmation;
     std::shared_ptr<LanguageNotice> languageNotice;
@@ -118,6 +124,9 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   // Writes the job's result to a new file named after its file and opens it; false when
   // the file cannot be named or written.
   bool OpenResultFile(WindowsTranslationInstance& job);
+  // The same for an HTML page made from a PDF: its pictures are written beside it and its
+  // links to itself are rewritten to the file's name.
+  bool OpenPdfHtmlResult(WindowsTranslationInstance& job);
 
   // ---- Preferences: each setter stores the value and writes it at once.
   UserPreferences Preferences() const;
@@ -170,6 +179,8 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
                         const std::optional<PriceRecord>& price);
   void Deliver(WindowsTranslationInstance& job, const Hooks& hooks);
   void DeliverFile(WindowsTranslationInstance& job);
+  // Writes a result file's bytes and asks the opener to open it.
+  bool WriteAndOpen(const std::filesystem::path& path, std::string_view bytes);
   template <class T>
   void StorePreference(T UserPreferences::*field, const char* name, T value);
 

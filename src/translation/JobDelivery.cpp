@@ -1,6 +1,7 @@
 // CWindowsTranslator::Deliver: the result of a successful job goes where it was asked.
 #include "translation/CWindowsTranslator.h"
 #include "translation/JobTexts.h"
+#include "translation/PdfHtmlResult.h"
 #include "translation/TranslationFlags.h"
 
 namespace vorla {
@@ -46,7 +47,7 @@ void CWindowsTranslator::Deliver(WindowsTranslationInstance& job, const Hooks& h
     lastLanguages_ = {request.srclan, request.tgtlan, false};
   }
   job.ShowStatus(kTranslationCompleted.In(language), ProgressBar::Hide);
-  if (IsOpenedAsFile(request.tgtformat)) {
+  if (flags.progressDialog || IsOpenedAsFile(request.tgtformat)) {
     DeliverFile(job);
     return;
   }
@@ -79,7 +80,8 @@ void CWindowsTranslator::Deliver(WindowsTranslationInstance& job, const Hooks& h
 
 void CWindowsTranslator::DeliverFile(WindowsTranslationInstance& job) {
   const UiLanguage language = config_->GetUiLanguage();
-  if (!OpenResultFile(job)) {
+  const bool opened = IsPdfHtmlResult(job.Job()) ? OpenPdfHtmlResult(job) : OpenResultFile(job);
+  if (!opened) {
     job.SetResultText(std::string(kResultFileFailed.In(language)));
     job.ShowFailure(0);
     return;

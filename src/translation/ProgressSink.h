@@ -12,7 +12,8 @@ enum class ProgressBar { ShowAt, SetTo, Hide };
 
 // Where a job shows its progress and its failure: the main window's status line with its
 // progress bar and its translation pane (the command line: the standard error); the result
-// window, the progress dialog and the web dialog implement it for their jobs. Called on the
+// window, the progress dialog and the web dialog implement it for their jobs (the progress
+// dialog's "target pane" is its status text). Called on the
 // job's worker thread: a window queues every call to its own thread and, when the call runs
 // there, drops it if the window has closed or the job may no longer show (`job`). Texts are
 // UTF-8.
@@ -24,6 +25,9 @@ class IProgressSink : public IUnknown {
   // The status text and the bar (percent counts for ShowAt and SetTo).
   virtual void ShowStatus(const JobIdentity& job, std::string_view text, ProgressBar bar,
                           int percent) = 0;
+  // The detail line under the bar ("2KB / 8KB  (25%)"); an empty text empties it. Only the
+  // progress dialog has one: other sinks ignore it.
+  virtual void ShowDetail(const JobIdentity& /*job*/, std::string_view /*text*/) {}
   // Replaces the text of the pane that receives the result; an empty text clears it.
   virtual void ShowInTargetPane(const JobIdentity& job, std::string_view text) = 0;
   // The message of a failed job: in the status line with the bar hidden, and as the content

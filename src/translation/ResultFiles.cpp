@@ -84,9 +84,8 @@ std::optional<ResultFile> ResultFiles::Create(std::string_view sourceName, int t
   for (int attempt = 0; attempt < kTries; ++attempt) {
     const std::int64_t number = std::int64_t{NextNumber()} + kNumberOffset;
     std::filesystem::path path = folder + name + "~" + ToHex(number) + "." + extension;
-    // "x": created here and now, never an existing file.
-    if (std::FILE* file = std::fopen(path.c_str(), "wbx")) {
-      return ResultFile{std::move(path), std::unique_ptr<std::FILE, FileCloser>(file)};
+    if (UniqueFile file = CreateFileExclusively(path)) {
+      return ResultFile{std::move(path), std::move(file)};
     }
     if (errno != EEXIST) return std::nullopt;
   }

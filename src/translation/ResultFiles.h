@@ -1,13 +1,12 @@
 #pragma once
 
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "common/FileWriting.h"
 #include "common/RefPtr.h"
 #include "config/Config.h"
 
@@ -18,14 +17,10 @@ namespace vorla {
 // Empty when nothing remains.
 std::string SafeBaseName(std::string_view name);
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 // A result file, created for this result alone and open for writing.
 struct ResultFile {
   std::filesystem::path path;
-  std::unique_ptr<std::FILE, FileCloser> file;
+  UniqueFile file;
 };
 
 // Names and creates the files that results are written to, in the documents work folder:

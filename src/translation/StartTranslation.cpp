@@ -3,6 +3,7 @@
 #include "translation/FurtherLanguages.h"
 #include "translation/JobTexts.h"
 #include "translation/PaneSource.h"
+#include "translation/PdfResultOptions.h"
 #include "translation/TranslationFlags.h"
 #include "translation/TranslationPreferences.h"
 
@@ -49,7 +50,12 @@ RefPtr<WindowsTranslationInstance> CWindowsTranslator::StartTranslation(Translat
   if (!job) return nullptr;
   // The worker clears it when the job ends.
   job->Client().SetTranslationObserver(job);
-  if (!job->Flags().toResultWindow) {
+  const std::shared_ptr<ProgressDialogs> progressDialogs = GetHooks().progressDialogs;
+  if (!job->FileName().empty() && progressDialogs) {
+    // A file job reports to its dialog alone; the main window keeps its own job and result.
+    job->Flags().progressDialog = true;
+    job->SetDisplay(progressDialogs->CreateProgressDialog(job));
+  } else if (!job->Flags().toResultWindow) {
     job->Flags().mainWindowJob = true;
     RegisterCurrentJob(job);
     job->ShowInTargetPane(
@@ -119,6 +125,8 @@ void CWindowsTranslator::FillJob(WindowsTranslationInstance& job, const Translat
   }
   request.trflags |= kTrFromClient;
   request.tgtformat = request.srcformat;
+  ApplyPdfResultOptions(request, order.pdfResultFormat.value_or(preferences.pdfResultFormat),
+                        order.pdfZoom.value_or(preferences.pdfZoom));
   if (preferences.autoRemoveFormatting) request.trflagsext |= kTrExtRemoveFormatting;
   const NoActiveDictionaries none;
   request.FillSettings(TranslationPreferences::Read(config_->settings()),

@@ -70,6 +70,9 @@ void WindowsTranslationInstance::ShowTransferProgress(std::string_view text, std
   lastPercent = percent;
   ShowStatus(std::string(text) + " " + std::to_string(*percent) + "%", ProgressBar::SetTo,
              *percent);
+  if (MayShow() && display_.progress) {
+    display_.progress->ShowDetail(Identity(), ProgressDetail(done, total));
+  }
 }
 
 // ---- The connection's events. Each answers 10 once the job is cancelled, which stops the

@@ -32,6 +32,8 @@ struct JobFlags {
   bool showPleaseWait = false;
   // Registered as the main window's current job.
   bool mainWindowJob = false;
+  // A file job that reports to its progress dialog; its result is always written to a file.
+  bool progressDialog = false;
 };
 
 // Follows one interactive translation from the command to the delivered result: holds the
