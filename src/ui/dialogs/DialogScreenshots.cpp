@@ -55,7 +55,7 @@ bool SaveLanguagePairDialogPng(TranslatorState& state, const QString& path) {
 
 // A document job a quarter through its download.
 bool SaveProgressDialogPng(UiLanguage language, const QString& path) {
-  ProgressDialog dialog(nullptr, language, "Annual report.docx", {});
+  ProgressDialog dialog(nullptr, language, "Annual report.docx");
   dialog.ShowStatus(GetProgressText(ProgressText::Downloading, language), ProgressBar::ShowAt, 25);
   dialog.ShowDetail(ProgressDetail(2048, 8192));
   return SaveDialogPng(dialog, path);

@@ -41,11 +41,10 @@ void PlaceOverMainWindow(QWidget& dialog, const QWidget* mainWindow) {
 
 }  // namespace
 
-ProgressDialog::ProgressDialog(QWidget* mainWindow, UiLanguage language, std::string_view fileName,
-                               ProgressDialogController::Actions actions)
+ProgressDialog::ProgressDialog(QWidget* mainWindow, UiLanguage language, std::string_view fileName)
     : QDialog(mainWindow),
       language_(language),
-      controller_(std::move(actions), [this] { QDialog::done(QDialog::Rejected); }),
+      controller_([this] { QDialog::done(QDialog::Rejected); }),
       status_(WrappingLabel({})),
       bar_(new QProgressBar),
       detail_(new QLabel),

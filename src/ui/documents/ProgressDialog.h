@@ -21,8 +21,12 @@ class ProgressDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  ProgressDialog(QWidget* mainWindow, UiLanguage language, std::string_view fileName,
-                 ProgressDialogController::Actions actions);
+  ProgressDialog(QWidget* mainWindow, UiLanguage language, std::string_view fileName);
+
+  // What the buttons do with the job.
+  void SetActions(ProgressDialogController::Actions actions) {
+    controller_.SetActions(std::move(actions));
+  }
 
   const ProgressDialogView& View() const { return controller_.View(); }
 

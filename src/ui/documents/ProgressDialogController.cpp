@@ -25,7 +25,6 @@ void ProgressDialogController::ShowFinalMessage(std::string_view message) {
 void ProgressDialogController::ResultArrived() {
   view_.closeButton = true;
   view_.saveEnabled = true;
-  if (actions_.openResult) actions_.openResult();
 }
 
 void ProgressDialogController::Cancel() {

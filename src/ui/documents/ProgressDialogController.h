@@ -32,12 +32,12 @@ class ProgressDialogController {
     std::function<void()> cancelJob;
     // Saves the result under a name the user chooses; whether a name was chosen.
     std::function<bool()> saveResultAs;
-    // Opens the arrived result with the program the desktop associates with it.
-    std::function<void()> openResult;
   };
 
-  ProgressDialogController(Actions actions, std::function<void()> closeDialog)
-      : actions_(std::move(actions)), closeDialog_(std::move(closeDialog)) {}
+  explicit ProgressDialogController(std::function<void()> closeDialog)
+      : closeDialog_(std::move(closeDialog)) {}
+
+  void SetActions(Actions actions) { actions_ = std::move(actions); }
 
   const ProgressDialogView& View() const { return view_; }
 
@@ -45,7 +45,7 @@ class ProgressDialogController {
   void ShowDetail(std::string_view text);
   // The message the job ended with, failure or notice.
   void ShowFinalMessage(std::string_view message);
-  // The result is there: the button reads "Close", saving is possible, the result is opened.
+  // The result is there (and opened): the button reads "Close" and saving is possible.
   void ResultArrived();
   // "Cancel" / "Close", Enter and Escape.
   void Cancel();

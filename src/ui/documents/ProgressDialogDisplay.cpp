@@ -34,6 +34,10 @@ class ProgressDialogProgress final : public UnknownImpl<IProgressSink> {
       dialog.ShowStatus(text, bar, percent);
     });
   }
+  void ShowDetail(const JobIdentity& job, std::string_view text) override {
+    QueueToDialog(dialog_, job,
+                  [text = std::string(text)](ProgressDialog& dialog) { dialog.ShowDetail(text); });
+  }
   // The dialog has no pane: a text meant for one (the note on the opened result) is its
   // status.
   void ShowInTargetPane(const JobIdentity& job, std::string_view text) override {

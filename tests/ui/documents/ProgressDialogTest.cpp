@@ -31,16 +31,13 @@ bool ShowsLabel(QWidget& dialog, const QString& text) {
 
 struct DialogUnderTest {
   int cancels = 0;
-  int opens = 0;
   QPointer<ProgressDialog> dialog;
   JobDisplay display;
   std::shared_ptr<std::atomic<bool>> cancelled = std::make_shared<std::atomic<bool>>(false);
 
   explicit DialogUnderTest(UiLanguage language) {
-    dialog = new ProgressDialog(nullptr, language, "report.docx",
-                                {.cancelJob = [this] { ++cancels; },
-                                 .saveResultAs = [] { return false; },
-                                 .openResult = [this] { ++opens; }});
+    dialog = new ProgressDialog(nullptr, language, "report.docx");
+    dialog->SetActions({.cancelJob = [this] { ++cancels; }, .saveResultAs = [] { return false; }});
     dialog->show();
     display = MakeProgressDialogDisplay(dialog);
   }
@@ -95,11 +92,12 @@ TEST(ProgressDialog, ReportsArriveOnTheWindowThreadOnlyForAJobThatMayShow) {
   shown.cancelled->store(true);
   shown.display.progress->ShowFailure(shown.Job(), "Translation failed");
   QApplication::processEvents();
-  EXPECT_EQ(shown.opens, 0) << "the job was cancelled before its result reached the window";
+  EXPECT_FALSE(ButtonReading(*shown.dialog, "Save translation...")->isEnabled())
+      << "the job was cancelled before its result reached the window";
   EXPECT_FALSE(ShowsLabel(*shown.dialog, "Translation failed"));
 }
 
-TEST(ProgressDialog, TheResultIsOpenedAndAFailureIsTheFinalMessage) {
+TEST(ProgressDialog, TheResultEnablesSavingAndAFailureIsTheFinalMessage) {
   DialogUnderTest shown(UiLanguage::English);
   shown.display.progress->ShowFailure(shown.Job(), "Translation failed - timeout");
   QApplication::processEvents();
@@ -110,7 +108,8 @@ TEST(ProgressDialog, TheResultIsOpenedAndAFailureIsTheFinalMessage) {
   DialogUnderTest delivered(UiLanguage::English);
   delivered.display.delivery->Deliver(delivered.Job(), {});
   QApplication::processEvents();
-  EXPECT_EQ(delivered.opens, 1);
+  EXPECT_TRUE(ButtonReading(*delivered.dialog, "Save translation...")->isEnabled());
+  EXPECT_NE(ButtonReading(*delivered.dialog, "Close"), nullptr);
 }
 
 TEST(ProgressDialog, CancelAndEscapeEndTheJobAndCloseTheDialog) {
