@@ -5,10 +5,10 @@
 #include "common/CodePages.h"
 #include "common/Windows1252.h"
 #include "documents/files/FileMessages.h"
-#include "documents/files/PaneSaving.h"
 #include "translation/DocumentFormat.h"
 #include "ui/documents/DocumentFileDialogs.h"
 #include "ui/documents/OperWaitDlg.h"
+#include "ui/documents/PaneSaveDialog.h"
 #include "ui/panes/RichTextImport.h"
 #include "ui/panes/TextPane.h"
 
@@ -18,22 +18,6 @@ namespace {
 
 constexpr std::string_view kOpenFilterValue = "curfilter";
 constexpr std::string_view kTranslateFilterValue = "curfiletrfilter";
-
-// A pane as the core writes it to a file.
-class TextPaneForSaving final : public SavedPane {
- public:
-  explicit TextPaneForSaving(const TextPane& pane) : pane_(pane) {}
-
-  std::string PlainRtf() override {
-    return pane_.StreamOutRtf(kCodePageWindows1252, PaneRange::Whole, false);
-  }
-  std::string PlainText() override { return pane_.StreamOutText(kCodePageUtf8, PaneRange::Whole); }
-  // Without Word support no pane is saved as a Word document.
-  std::optional<std::string> ConvertToWord(std::string_view, int) override { return std::nullopt; }
-
- private:
-  const TextPane& pane_;
-};
 
 std::string WithoutFolder(std::string_view path) {
   return std::filesystem::path(path).filename().string();
@@ -150,19 +134,9 @@ void MainWindowDocuments::StartFileTranslation(LoadedDocument document, int enco
   translator_->StartTranslation(std::move(order));
 }
 
-void MainWindowDocuments::SavePane(TextPane& pane) {
-  TextPaneForSaving saved(pane);
+void MainWindowDocuments::SavePane(const TextPane& pane) {
   QtFileCommandHost host = Host();
-  // A save that failed or that the user declined asks for another name.
-  for (;;) {
-    const std::optional<ChosenFile> chosen = ChooseFileToSave(
-        window_, DialogFilters(FileDialogKind::SavePane, word_, Language()), saveFilter_, {});
-    if (!chosen) return;
-    saveFilter_ = chosen->filterIndex;
-    const SaveOutcome outcome =
-        SavePaneToFile(chosen->path, saveFilter_, word_, saved, host, Language());
-    if (outcome == SaveOutcome::Saved || outcome == SaveOutcome::Refused) return;
-  }
+  SavePaneWithDialog(window_, pane, word_, host, Language());
 }
 
 void MainWindowDocuments::ShowSourceLength() {

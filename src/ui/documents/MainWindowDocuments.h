@@ -30,7 +30,7 @@ class MainWindowDocuments {
   // Whether something was loaded into the source pane.
   bool OpenFile();
   void TranslateFile();
-  void SavePane(TextPane& pane);
+  void SavePane(const TextPane& pane);
   // A file dropped on a pane (the source pane for a drop elsewhere on the window); whether
   // it was loaded into that pane.
   bool LoadDropped(std::string_view path, TextPane& pane);
@@ -52,10 +52,9 @@ class MainWindowDocuments {
   std::function<void(std::string_view)> showStatus_;
   // What the client can do with Word documents in this run.
   WordSupport word_;
-  // The filters chosen last (1-based), for this run.
+  // The open filters chosen last (1-based), for this run.
   int openFilter_ = 0;
   int translateFilter_ = 0;
-  int saveFilter_ = 2;
 };
 
 }  // namespace vorla
