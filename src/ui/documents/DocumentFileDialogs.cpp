@@ -14,20 +14,26 @@ QString DialogPatterns(const std::string& pattern) {
   return Utf8Text(pattern).replace(QLatin1Char(';'), QLatin1Char(' '));
 }
 
-std::optional<ChosenFile> RunFileDialog(QFileDialog& dialog, const QStringList& nameFilters) {
+// The dialog in the current folder, starting with the filter the remembered index gives.
+std::optional<ChosenFile> RunFileDialog(QWidget* owner, const std::vector<FileFilter>& filters,
+                                        FileDialogUse use, int rememberedIndex,
+                                        std::string_view suggestedName) {
+  QFileDialog dialog(owner, {}, QDir::currentPath());
+  const bool open = use == FileDialogUse::Open;
+  dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+  dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   // The same dialog in every desktop, and on the offscreen platform of the tests.
   dialog.setOption(QFileDialog::DontUseNativeDialog);
+  const QStringList names = DialogNameFilters(filters);
+  dialog.setNameFilters(names);
+  const int starting = StartingFilter(use, rememberedIndex, static_cast<int>(names.size()));
+  if (starting >= 0 && starting < names.size()) dialog.selectNameFilter(names[starting]);
+  if (!suggestedName.empty()) dialog.selectFile(Utf8Text(suggestedName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   const QString path = dialog.selectedFiles().front();
   if (path.isEmpty()) return std::nullopt;
   return ChosenFile{path.toStdString(),
-                    static_cast<int>(nameFilters.indexOf(dialog.selectedNameFilter())) + 1};
-}
-
-void SetFilters(QFileDialog& dialog, const QStringList& nameFilters, int starting) {
-  dialog.setNameFilters(nameFilters);
-  if (starting >= 0 && starting < nameFilters.size())
-    dialog.selectNameFilter(nameFilters[starting]);
+                    static_cast<int>(names.indexOf(dialog.selectedNameFilter())) + 1};
 }
 
 }  // namespace
@@ -47,25 +53,12 @@ int StartingFilter(FileDialogUse use, int rememberedIndex, int filterCount) {
 
 std::optional<ChosenFile> ChooseFileToOpen(QWidget* owner, const std::vector<FileFilter>& filters,
                                            int rememberedIndex) {
-  QFileDialog dialog(owner, {}, QDir::currentPath());
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  const QStringList names = DialogNameFilters(filters);
-  SetFilters(dialog, names,
-             StartingFilter(FileDialogUse::Open, rememberedIndex, static_cast<int>(names.size())));
-  return RunFileDialog(dialog, names);
+  return RunFileDialog(owner, filters, FileDialogUse::Open, rememberedIndex, {});
 }
 
 std::optional<ChosenFile> ChooseFileToSave(QWidget* owner, const std::vector<FileFilter>& filters,
                                            int rememberedIndex, std::string_view suggestedName) {
-  QFileDialog dialog(owner, {}, QDir::currentPath());
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  const QStringList names = DialogNameFilters(filters);
-  SetFilters(dialog, names,
-             StartingFilter(FileDialogUse::Save, rememberedIndex, static_cast<int>(names.size())));
-  if (!suggestedName.empty()) dialog.selectFile(Utf8Text(suggestedName));
-  return RunFileDialog(dialog, names);
+  return RunFileDialog(owner, filters, FileDialogUse::Save, rememberedIndex, suggestedName);
 }
 
 }  // namespace vorla

@@ -1,28 +1,15 @@
 #include "ui/documents/ProgressDialogDisplay.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 #include <string>
 #include <utility>
 
+#include "ui/QueuedJobReport.h"
 #include "ui/documents/ProgressDialog.h"
 
 namespace vorla {
 
 namespace {
-
-// Runs `call` with the dialog on the window thread, unless by then the dialog is gone or
-// the job may no longer show. The pointer is only ever read on the window thread.
-template <class Call>
-void QueueToDialog(const QPointer<ProgressDialog>& dialog, const JobIdentity& job, Call call) {
-  QMetaObject::invokeMethod(
-      QCoreApplication::instance(),
-      [dialog, job, call = std::move(call)]() mutable {
-        ProgressDialog* shown = dialog.data();
-        if (shown && job.MayShow()) call(*shown);
-      },
-      Qt::QueuedConnection);
-}
 
 class ProgressDialogProgress final : public UnknownImpl<IProgressSink> {
  public:
@@ -30,13 +17,13 @@ class ProgressDialogProgress final : public UnknownImpl<IProgressSink> {
 
   void ShowStatus(const JobIdentity& job, std::string_view text, ProgressBar bar,
                   int percent) override {
-    QueueToDialog(dialog_, job, [text = std::string(text), bar, percent](ProgressDialog& dialog) {
+    QueueJobReport(dialog_, job, [text = std::string(text), bar, percent](ProgressDialog& dialog) {
       dialog.ShowStatus(text, bar, percent);
     });
   }
   void ShowDetail(const JobIdentity& job, std::string_view text) override {
-    QueueToDialog(dialog_, job,
-                  [text = std::string(text)](ProgressDialog& dialog) { dialog.ShowDetail(text); });
+    QueueJobReport(dialog_, job,
+                   [text = std::string(text)](ProgressDialog& dialog) { dialog.ShowDetail(text); });
   }
   // The dialog has no pane: a text meant for one (the note on the opened result) is its
   // status.
@@ -45,7 +32,7 @@ class ProgressDialogProgress final : public UnknownImpl<IProgressSink> {
     ShowStatus(job, text, ProgressBar::Hide, 0);
   }
   void ShowFailure(const JobIdentity& job, std::string_view message) override {
-    QueueToDialog(dialog_, job, [message = std::string(message)](ProgressDialog& dialog) {
+    QueueJobReport(dialog_, job, [message = std::string(message)](ProgressDialog& dialog) {
       dialog.ShowFinalMessage(message);
     });
   }
@@ -59,7 +46,7 @@ class ProgressDialogDelivery final : public UnknownImpl<IDeliverySink> {
   explicit ProgressDialogDelivery(ProgressDialog* dialog) : dialog_(dialog) {}
 
   void Deliver(const JobIdentity& job, TranslationDelivery) override {
-    QueueToDialog(dialog_, job, [](ProgressDialog& dialog) { dialog.ResultArrived(); });
+    QueueJobReport(dialog_, job, [](ProgressDialog& dialog) { dialog.ResultArrived(); });
   }
 
  private:

@@ -4,13 +4,13 @@
 #include <QFileDialog>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "../../translation/TranslatorFixture.h"
+#include "../DialogDriver.h"
 #include "support/TempHome.h"
 #include "translation/DocumentFormat.h"
 #include "ui/Mnemonics.h"
@@ -56,21 +56,6 @@ class FileJobDialogTest : public testing::Test, public TranslatorFixture {
     return QTest::qWaitFor(condition, 30'000);
   }
 };
-
-// Acts on the file dialog as soon as it is open, from the window thread's event loop (which
-// the dialog's own loop keeps running).
-void WhenFileDialogOpens(std::function<void(QFileDialog&)> action) {
-  auto* timer = new QTimer;
-  timer->setInterval(5);
-  QObject::connect(timer, &QTimer::timeout, [timer, action = std::move(action)] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    timer->stop();
-    timer->deleteLater();
-    action(*dialog);
-  });
-  timer->start();
-}
 
 std::string FileText(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -118,7 +103,7 @@ TEST_F(FileJobDialogTest, SavingTheTranslationCompletesTheNameAndClosesTheDialog
   ASSERT_TRUE(RunUntil([] { return Dialog() && Button("Save translation...")->isEnabled(); }));
   const std::filesystem::path chosen = CurrentHome() / "saved";
   QString suggested;
-  WhenFileDialogOpens([&](QFileDialog& dialog) {
+  OnModal<QFileDialog>([&](QFileDialog& dialog) {
     suggested = dialog.selectedFiles().value(0);
     dialog.selectFile(QString::fromStdString(chosen.string()));
     static_cast<QDialog&>(dialog).accept();
