@@ -16,5 +16,6 @@ void AddLogoutCommand(CLI::App& app, CliContext& context);
 void AddPairCommand(CLI::App& app, CliContext& context);
 void AddPriceCommand(CLI::App& app, CliContext& context);
 void AddTranslateCommand(CLI::App& app, CliContext& context);
+void AddTranslateFileCommand(CLI::App& app, CliContext& context);
 
 }  // namespace vorla::cli

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
   vorla::cli::AddPairCommand(app, context);
   vorla::cli::AddPriceCommand(app, context);
   vorla::cli::AddTranslateCommand(app, context);
+  vorla::cli::AddTranslateFileCommand(app, context);
 
   try {
     app.parse(argc, argv);

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <random>
 #include <string>
 #include <system_error>
 
@@ -11,9 +12,13 @@ namespace {
 
 constexpr int kTemporaryNameTries = 100;
 
+// A short name of its own, so that a long file name still leaves room for it; the process's
+// random tag keeps two programs writing into one folder apart.
 std::filesystem::path TemporaryNameBeside(const std::filesystem::path& path, unsigned number) {
+  static const unsigned processTag = std::random_device()();
   std::filesystem::path temporary = path;
-  temporary.replace_filename("." + path.filename().string() + ".~" + std::to_string(number));
+  temporary.replace_filename(".~" + std::to_string(processTag) + "-" + std::to_string(number) +
+                             ".tmp");
   return temporary;
 }
 

@@ -5,6 +5,7 @@
 
 #include "common/ApplicationClosing.h"
 #include "translation/JobTexts.h"
+#include "translation/PdfHtmlResult.h"
 
 namespace vorla {
 
@@ -103,17 +104,13 @@ std::optional<ResultFile> CWindowsTranslator::MakeResultPath(std::string_view so
 }
 
 bool CWindowsTranslator::OpenResultFile(WindowsTranslationInstance& job) {
-  const std::string_view result = job.Job().Result();
-  if (result.empty()) return false;
+  if (job.Job().Result().empty()) return false;
   std::optional<ResultFile> file = MakeResultPath(job.FileName(), job.Job().tgtformat);
   if (!file) return false;
+  // The file was created to reserve its name; it is written whole through a temporary one.
   file->file.reset();
-  return WriteAndOpen(file->path, result);
-}
-
-bool CWindowsTranslator::WriteAndOpen(const std::filesystem::path& path, std::string_view bytes) {
-  if (!WriteFileReplacing(path, bytes)) return false;
-  if (const std::shared_ptr<Opener> opener = GetHooks().opener) opener->Open(path.string());
+  if (!WriteResultDocument(job.Job(), file->path)) return false;
+  if (const std::shared_ptr<Opener> opener = GetHooks().opener) opener->Open(file->path.string());
   return true;
 }
 

@@ -121,12 +121,10 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
 
   // Result files: created in the documents work folder, and opened.
   std::optional<ResultFile> MakeResultPath(std::string_view sourceName, int targetFormat);
-  // Writes the job's result to a new file named after its file and opens it; false when
-  // the file cannot be named or written.
+  // Writes the job's result to a new file named after its file and opens it (an HTML page
+  // made from a PDF with its pictures beside it, `WriteResultDocument`); false when the file
+  // cannot be named or written.
   bool OpenResultFile(WindowsTranslationInstance& job);
-  // The same for an HTML page made from a PDF: its pictures are written beside it and its
-  // links to itself are rewritten to the file's name.
-  bool OpenPdfHtmlResult(WindowsTranslationInstance& job);
 
   // ---- Preferences: each setter stores the value and writes it at once.
   UserPreferences Preferences() const;
@@ -179,8 +177,6 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
                         const std::optional<PriceRecord>& price);
   void Deliver(WindowsTranslationInstance& job, const Hooks& hooks);
   void DeliverFile(WindowsTranslationInstance& job);
-  // Writes a result file's bytes and asks the opener to open it.
-  bool WriteAndOpen(const std::filesystem::path& path, std::string_view bytes);
   template <class T>
   void StorePreference(T UserPreferences::*field, const char* name, T value);
 

@@ -1,7 +1,6 @@
 // CWindowsTranslator::Deliver: the result of a successful job goes where it was asked.
 #include "translation/CWindowsTranslator.h"
 #include "translation/JobTexts.h"
-#include "translation/PdfHtmlResult.h"
 #include "translation/TranslationFlags.h"
 
 namespace vorla {
@@ -80,8 +79,7 @@ void CWindowsTranslator::Deliver(WindowsTranslationInstance& job, const Hooks& h
 
 void CWindowsTranslator::DeliverFile(WindowsTranslationInstance& job) {
   const UiLanguage language = config_->GetUiLanguage();
-  const bool opened = IsPdfHtmlResult(job.Job()) ? OpenPdfHtmlResult(job) : OpenResultFile(job);
-  if (!opened) {
+  if (!OpenResultFile(job)) {
     job.SetResultText(std::string(kResultFileFailed.In(language)));
     job.ShowFailure(0);
     return;

@@ -5,7 +5,6 @@
 #include "common/StringBuffer.h"
 #include "documents/files/PicturePackage.h"
 #include "documents/files/ResultLinks.h"
-#include "translation/CWindowsTranslator.h"
 #include "translation/TranslationFlags.h"
 #include "translation/TranslationJob.h"
 
@@ -39,18 +38,13 @@ std::string PdfHtmlPageForSaving(const TranslationJob& job, std::string_view fil
   return RemovePictureTags(rewritten ? std::string_view(*rewritten) : page);
 }
 
-bool CWindowsTranslator::OpenPdfHtmlResult(WindowsTranslationInstance& job) {
-  const TranslationJob& request = job.Job();
-  const std::string_view page = request.Result();
-  if (page.empty()) return false;
-  std::optional<ResultFile> file = MakeResultPath(job.FileName(), kFormatHtml);
-  if (!file) return false;
-  file->file.reset();
-  const std::string pageName = file->path.filename().string();
-  WritePackagePictures(PackageOf(request), file->path.parent_path(), pageName);
-  const std::optional<std::string> rewritten =
-      RewriteResultLinks(page, PackageOf(request), pageName);
-  return WriteAndOpen(file->path, rewritten ? std::string_view(*rewritten) : page);
+bool WriteResultDocument(const TranslationJob& job, const std::filesystem::path& path) {
+  const std::string_view result = job.Result();
+  if (!IsPdfHtmlResult(job)) return WriteFileReplacing(path, result);
+  const std::string pageName = path.filename().string();
+  WritePackagePictures(PackageOf(job), path.parent_path(), pageName);
+  const std::optional<std::string> rewritten = RewriteResultLinks(result, PackageOf(job), pageName);
+  return WriteFileReplacing(path, rewritten ? std::string_view(*rewritten) : result);
 }
 
 }  // namespace vorla

@@ -17,6 +17,10 @@ bool IsPdfHtmlResult(const TranslationJob& job);
 int WritePackagePictures(std::string_view package, const std::filesystem::path& folder,
                          std::string_view pageName);
 
+// Writes the job's result to path (through a temporary file). An HTML page made from a PDF
+// gets its pictures written beside it and its links to itself rewritten to path's file name.
+bool WriteResultDocument(const TranslationJob& job, const std::filesystem::path& path);
+
 // The page of a result as it is saved elsewhere under fileName: its links to itself
 // rewritten to that name, and its picture tags removed (the pictures stay behind).
 std::string PdfHtmlPageForSaving(const TranslationJob& job, std::string_view fileName);

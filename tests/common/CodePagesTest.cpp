@@ -132,24 +132,24 @@ TEST(CodePages, ByteOrderMarks) {
 
 TEST(CodePages, LooksLikeUtf8) {
   const std::pair<std::string, bool> cases[] = {
-      {"\xC3\xA4", true},               // ä
-      {"\xC4\x99", false},              // Ä™ in Windows-1252
-      {"x\xA4y", false},                 // a continuation byte after an ASCII letter
-      {"\xE4\x96\x96", false},         // three bytes, no evidence
-      {"A\xC3", false},                  // a lead byte in the last position
-      {"\xC4\x8D", true},               // č: evidence
-      {"\xE7\x8C\xAB", true},          // 猫
-      {"\xE2\x82\xAC", true},          // €: E2 is never Windows-1252 letters here
-      {"\xF0\x9F\x98\x80", true},     // 😀
-      {"\xF0\x9F\x98", false},         // a four-byte sequence cut short
-      {"\xC3x", false},                  // a lead without its continuation
-      {"\xA4", false},                   // a continuation byte first
-      {"\xD7\xBC", false},              // ×¼
-      {"\xD7\x90", true},               // א
+      {"\xC3\xA4", true},          // ä
+      {"\xC4\x99", false},         // Ä™ in Windows-1252
+      {"x\xA4y", false},           // a continuation byte after an ASCII letter
+      {"\xE4\x96\x96", false},     // three bytes, no evidence
+      {"A\xC3", false},            // a lead byte in the last position
+      {"\xC4\x8D", true},          // č: evidence
+      {"\xE7\x8C\xAB", true},      // 猫
+      {"\xE2\x82\xAC", true},      // €: E2 is never Windows-1252 letters here
+      {"\xF0\x9F\x98\x80", true},  // 😀
+      {"\xF0\x9F\x98", false},     // a four-byte sequence cut short
+      {"\xC3x", false},            // a lead without its continuation
+      {"\xA4", false},             // a continuation byte first
+      {"\xD7\xBC", false},         // ×¼
+      {"\xD7\x90", true},          // א
       {"plain ASCII text", false},
       {"", false},
       {"K\xC3\xA4\xC3\xA4nn\xC3\xB6s", true},
-      {"K\xE4\xE4nn\xF6s", false},     // Windows-1252
+      {"K\xE4\xE4nn\xF6s", false},  // Windows-1252
   };
   for (const auto& [bytes, utf8] : cases) {
     EXPECT_EQ(LooksLikeUtf8(bytes), utf8) << testing::PrintToString(bytes);

@@ -1,27 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "common/FileWriting.h"
+#include "support/FileBytes.h"
 #include "support/TempHome.h"
 
 namespace vorla {
 namespace {
-
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
 
 TEST(FileWriting, ReplacesAFileWholeAndLeavesNoTemporaryFile) {
   test::TempDir dir;
   const std::filesystem::path path = dir.path() / "saved.txt";
   ASSERT_TRUE(WriteFileReplacing(path, "first version, longer"));
   ASSERT_TRUE(WriteFileReplacing(path, "second"));
-  EXPECT_EQ(ReadAll(path), "second");
+  EXPECT_EQ(test::ReadFileBytes(path), "second");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                           std::filesystem::directory_iterator()),
             1);
@@ -36,10 +29,17 @@ TEST(FileWriting, FailureLeavesTheFormerFileAsItWas) {
   std::filesystem::create_directory(folder);
   std::ofstream(folder / "inside") << "kept";
   EXPECT_FALSE(WriteFileReplacing(folder, "bytes"));
-  EXPECT_EQ(ReadAll(folder / "inside"), "kept");
+  EXPECT_EQ(test::ReadFileBytes(folder / "inside"), "kept");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                           std::filesystem::directory_iterator()),
             1);
+}
+
+TEST(FileWriting, NameOfTheLongestLengthIsWritten) {
+  test::TempDir dir;
+  const std::filesystem::path path = dir.path() / (std::string(251, 'n') + ".txt");
+  ASSERT_TRUE(WriteFileReplacing(path, "long"));
+  EXPECT_EQ(test::ReadFileBytes(path), "long");
 }
 
 TEST(FileWriting, CreatesOnlyNewFiles) {

@@ -46,6 +46,33 @@ TEST_F(TranslationInstanceTest, EventsOfATranslationBecomeStatusTexts) {
              "status: Connection to the server failed. Reconnecting... [show 0]"}));
 }
 
+// The progress dialog's detail line, beside its status.
+class RecordingDetails final : public UnknownImpl<IProgressSink> {
+ public:
+  void ShowStatus(const JobIdentity&, std::string_view, ProgressBar, int) override {}
+  void ShowInTargetPane(const JobIdentity&, std::string_view) override {}
+  void ShowFailure(const JobIdentity&, std::string_view) override {}
+  void ShowDetail(const JobIdentity&, std::string_view text) override { lines.emplace_back(text); }
+  Lines lines;
+};
+
+TEST_F(TranslationInstanceTest, TransfersFillTheDetailLine) {
+  const auto details = MakeRef<RecordingDetails>();
+  const auto job =
+      MakeRef<WindowsTranslationInstance>(config_, JobDisplay{details, nullptr}, clock_);
+  job->OnUploadBegin(8'192, 0);
+  job->OnUploadProgress(2'048, 8'192, 0);
+  clock_->now += 100;
+  job->OnDownloadBegin(512, 0);
+  job->OnDownloadProgress(256, 512, 0);
+  job->Cancel();
+  clock_->now += 100;
+  job->OnUploadProgress(4'096, 8'192, 0);
+  EXPECT_EQ(details->lines, (Lines{ProgressDetail(2'048, 8'192), ProgressDetail(256, 512)}));
+  EXPECT_EQ(details->lines[0], "2KB / 8KB  (25%)");
+  EXPECT_EQ(details->lines[1], "");
+}
+
 TEST_F(TranslationInstanceTest, UploadOfThePriceQueryEndsWithTheCheckText) {
   config_->SetUiLanguage(UiLanguage::Finnish);
   job_->SetStage(JobStage::PriceQuery);
