@@ -9,14 +9,12 @@
 #include <memory>
 #include <string>
 
+#include "DemoService.h"
 #include "PeakMemory.h"
 #include "ProseText.h"
 #include "RatioReporter.h"
 #include "SimulatorProcess.h"
-#include "config/MemorySettingsStore.h"
 #include "platform/CurlGlobal.h"
-#include "platform/CurlHttpConnFactory.h"
-#include "platform/QtStandardFolders.h"
 #include "service/FormEncoding.h"
 #include "service/JobCompression.h"
 #include "service/ServiceClient.h"
@@ -32,22 +30,7 @@ using namespace vorla;
 constexpr double kMegabyte = 1024.0 * 1024.0;
 constexpr std::int64_t kSizes[] = {1 << 20, 20 << 20, 80 << 20};
 
-// The demo user logged in on the simulator.
-struct BenchService {
-  std::shared_ptr<HttpConnFactory> connections;
-  RefPtr<Config> config;
-  std::unique_ptr<TranslatorState> state;
-};
-BenchService* service = nullptr;
-
-class DemoPrompt final : public LoginPrompt {
- public:
-  bool Ask(LoginDialogParameters& parameters) override {
-    parameters.userName = "demo";
-    parameters.password = "demo";
-    return true;
-  }
-};
+bench::DemoService* service = nullptr;
 
 std::size_t SizeOf(const benchmark::State& state) {
   return bench::BenchBytes(static_cast<std::size_t>(state.range(0)));
@@ -183,20 +166,8 @@ int main(int argc, char** argv) {
     const bench::SimulatorProcess simulator(VORLA_SERVICE_SIM);
     char home[] = "/tmp/vorla-bench-XXXXXX";
     if (!mkdtemp(home)) throw std::runtime_error("no home folder");
-    Environment environment;
-    environment.home = home;
-    environment.serviceUrl = simulator.url();
-    BenchService demo;
-    demo.config =
-        MakeRef<Config>(std::make_shared<MemorySettingsStore>(), QtStandardFolders(), environment);
-    // Responses as large as the benchmark's texts take their time.
-    demo.config->limits.tr_request_timeout = 600'000;
-    demo.config->limits.filetr_request_timeout = 600'000;
-    demo.connections = std::make_shared<CurlHttpConnFactory>(demo.config);
-    demo.state = std::make_unique<TranslatorState>(demo.config, 1);
-    demo.state->SetLoginHooks({demo.connections, std::make_shared<DemoPrompt>(), nullptr});
-    if (demo.state->Login({}) != 0) throw std::runtime_error("the demo user cannot log in");
-    service = &demo;
+    const std::unique_ptr<bench::DemoService> demo = bench::LogInDemo(simulator.url(), home);
+    service = demo.get();
     benchmark::RunSpecifiedBenchmarks();
     service = nullptr;
     std::filesystem::remove_all(home);

@@ -70,10 +70,10 @@ TEST_F(TranslateRefusalsTest, RefusesPairsTheAccountLacksOrThatAreNoPairs) {
 }
 
 TEST_F(TranslateRefusalsTest, AnswersWhatItCannotDoWithTheServiceStatus) {
-  // Term extraction, and a Word document.
+  // Term extraction, and a format the service does not translate (a translation memory).
   EXPECT_EQ(Post(TrBody{.trflags = 0x82000000, .srctxt = "Yes."}.Text()).body,
             Int32s({24, 0, 1, 0}));
-  EXPECT_EQ(Post(TrBody{.trflagsext = 0x400, .srcformat = 4, .srctxt = "\xd0\xcf"}.Text()).body,
+  EXPECT_EQ(Post(TrBody{.trflagsext = 0x400, .srcformat = 100, .srctxt = "<tmx/>"}.Text()).body,
             Int32s({16, 0, 1, 0}));
 }
 

@@ -11,8 +11,10 @@ std::string TrBody::Text() const {
   body += "&trflagsext=" + std::to_string(trflagsext);
   if (enc) body += "&enc=" + std::to_string(*enc);
   body += "&sentype=10&srcformat=" + std::to_string(srcformat) +
-          "&srclan=" + std::to_string(srclan) + "&tgtformat=" + std::to_string(srcformat) +
-          "&tgtlan=" + std::to_string(tgtlan) + "&formating=0&srctxt=" + FormValue(srctxt);
+          "&srclan=" + std::to_string(srclan) +
+          "&tgtformat=" + std::to_string(tgtformat.value_or(srcformat)) +
+          "&tgtlan=" + std::to_string(tgtlan) + "&formating=" + std::to_string(formating) +
+          "&srctxt=" + FormValue(srctxt);
   return body;
 }
 

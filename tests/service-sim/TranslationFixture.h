@@ -22,6 +22,8 @@ struct TrBody {
   int srclan = 0;
   int tgtlan = 1;
   std::string srctxt{};
+  std::optional<int> tgtformat{};  // srcformat when not given
+  int formating = 0;
 
   std::string Text() const;
 };

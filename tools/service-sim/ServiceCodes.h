@@ -20,7 +20,18 @@ namespace format {
 inline constexpr std::int32_t kPlainText = 1;
 inline constexpr std::int32_t kRtf = 2;
 inline constexpr std::int32_t kHtml = 3;
+inline constexpr std::int32_t kDoc = 4;
 inline constexpr std::int32_t kPdf = 5;
+inline constexpr std::int32_t kCsv = 6;
+inline constexpr std::int32_t kOdt = 7;
+inline constexpr std::int32_t kXml = 8;
+inline constexpr std::int32_t kPpt = 9;
+inline constexpr std::int32_t kOdp = 10;
+inline constexpr std::int32_t kXls = 11;
+inline constexpr std::int32_t kOds = 12;
+inline constexpr std::int32_t kDocx = 13;
+inline constexpr std::int32_t kPptx = 14;
+inline constexpr std::int32_t kXlsx = 15;
 }  // namespace format
 
 // The account types that pay for translations.

@@ -2,6 +2,7 @@
 #include <optional>
 
 #include "DictionaryLookup.h"
+#include "DocumentTranslation.h"
 #include "JobEncoding.h"
 #include "LanguageCodes.h"
 #include "LanguagePair.h"
@@ -51,18 +52,29 @@ std::string AnswerRequest(const TranslationRequest& tr, const std::optional<SimA
   if (!account) return refuse(status::kSessionExpired);
   if (tr.sourceStatus != 0) return refuse(tr.sourceStatus);
   if ((tr.flags & trflags::kTermExtraction) != 0) return refuse(status::kNotAvailable);
-  if (tr.source && tr.sourceFormat != format::kPlainText && tr.sourceFormat != format::kRtf) {
+  const bool fileDocument = tr.source && IsDocumentFormat(tr.sourceFormat);
+  if (tr.source && !fileDocument && tr.sourceFormat != format::kPlainText &&
+      tr.sourceFormat != format::kRtf) {
     return refuse(status::kUnsupportedFormat);
   }
   const std::optional<SourceDocument> document =
-      tr.source ? std::optional<SourceDocument>(std::in_place, tr) : std::nullopt;
+      tr.source && !fileDocument ? std::optional<SourceDocument>(std::in_place, tr) : std::nullopt;
   PairChoice pair = ChoosePair(tr.sourceLanguage, tr.targetLanguage,
                                (tr.flags & trflags::kAutomaticDirection) != 0, *account,
                                document ? document->text() : std::string_view());
   if (pair.status != 0) return refuse(pair.status);
   pair.mode.markUnknown = (tr.flags & trflags::kNoUnknownMarks) == 0;
-  const Translation translation = document ? TranslateSource(tr, *document, pair)
-                                           : AddressStandIn(*tr.sourceUrl, pair.targetLanguage);
+  std::optional<std::string> package;
+  Translation translation;
+  if (fileDocument) {
+    DocumentAnswer answer = TranslateDocument(tr, pair.mode);
+    if (answer.status != 0) return refuse(answer.status);
+    translation.bytes = std::move(answer.bytes);
+    package = std::move(answer.package);
+  } else {
+    translation = document ? TranslateSource(tr, *document, pair)
+                           : AddressStandIn(*tr.sourceUrl, pair.targetLanguage);
+  }
 
   const ResultIdScript resultIds = script.ResultIds();
   const bool resultIdMode = tr.resultIdAsked || resultIds.always;
@@ -79,9 +91,13 @@ std::string AnswerRequest(const TranslationRequest& tr, const std::optional<SimA
   }
   std::optional<std::string> secondPart;
   if ((tr.flags & trflags::kSecondPart) != 0) {
-    secondPart = (tr.flags & trflags::kSentenceAlignment) != 0
-                     ? EncodeAlignment(translation.sentences)
-                     : std::string();
+    if (package && (tr.flags & trflags::kPdfToHtml) != 0) {
+      secondPart = std::move(package);
+    } else {
+      secondPart = (tr.flags & trflags::kSentenceAlignment) != 0
+                       ? EncodeAlignment(translation.sentences)
+                       : std::string();
+    }
   }
   return TranslationResult(pair.sourceLanguage, pair.targetLanguage, payload, secondPart);
 }
