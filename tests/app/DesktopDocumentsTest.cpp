@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "DesktopAppFixture.h"
+#include "platform/SofficeWordConverter.h"
 #include "support/TempHome.h"
 #include "support/TestCommands.h"
 #include "ui/DialogDriver.h"
@@ -72,6 +73,19 @@ TEST_F(DesktopDocumentsTest, ADroppedTextFileLandsInThePaneItWasDroppedOn) {
   Drop(*Frame().TranslationPane().viewport(), other);
   EXPECT_EQ(TranslationText(), "Good day");
   EXPECT_EQ(Frame().SourcePane().toPlainText(), QString::fromUtf8("Hyvää päivää"));
+}
+
+TEST_F(DesktopDocumentsTest, ADroppedWordDocumentIsConvertedIntoThePane) {
+  SofficeConverter::Options options;
+  options.profileFolder = CurrentHome() / "test-profile";
+  SofficeWordConverter converter(options);
+  if (!converter.IsAvailable()) GTEST_SKIP() << "no converter program";
+  const std::optional<std::string> docx =
+      converter.ConvertToWord("{\\rtf1\\ansi Hello from a document.\\par}", 13);
+  ASSERT_TRUE(docx);
+  Start();
+  Drop(Frame(), WriteFile("letter.docx", *docx));
+  EXPECT_EQ(Frame().SourcePane().toPlainText().trimmed(), "Hello from a document.");
 }
 
 TEST_F(DesktopDocumentsTest, TranslateFileShowsTheProgressDialogAndOpensTheResult) {

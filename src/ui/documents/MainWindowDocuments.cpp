@@ -23,6 +23,14 @@ std::string WithoutFolder(std::string_view path) {
   return std::filesystem::path(path).filename().string();
 }
 
+// The converter's profile lasts in the program's data folder, so that only the first
+// conversion of a run pays for making it.
+SofficeConverter::Options ConverterOptions(const Config& config) {
+  SofficeConverter::Options options;
+  options.profileFolder = config.Dirs().appData / "soffice-profile";
+  return options;
+}
+
 }  // namespace
 
 MainWindowDocuments::MainWindowDocuments(QWidget& window, RefPtr<Config> config,
@@ -34,7 +42,11 @@ MainWindowDocuments::MainWindowDocuments(QWidget& window, RefPtr<Config> config,
       translator_(std::move(translator)),
       source_(source),
       translation_(translation),
-      showStatus_(std::move(showStatus)) {}
+      showStatus_(std::move(showStatus)),
+      converter_(ConverterOptions(*config_)) {
+  const bool available = converter_.IsAvailable();
+  word_ = {.available = available, .canSave = available};
+}
 
 QtFileCommandHost MainWindowDocuments::Host() const {
   return QtFileCommandHost(window_, Language(), showStatus_);
@@ -88,8 +100,7 @@ bool MainWindowDocuments::PutIntoPane(LoadedDocument document, TextPane& pane) {
       pane.SetText(PaneTextOf(std::move(document.content)).utf8, kCodePageUtf8);
       return true;
     case PaneLoad::Word:
-      // Word documents reach a pane only through a Word conversion, which this run has not.
-      return false;
+      return PutWordDocumentIntoPane(document, pane);
     case PaneLoad::OfferTranslation: {
       QtFileCommandHost host = Host();
       if (host.Ask(OfferTranslationQuestion(document.type, Language())))
@@ -98,6 +109,27 @@ bool MainWindowDocuments::PutIntoPane(LoadedDocument document, TextPane& pane) {
     }
   }
   return false;
+}
+
+bool MainWindowDocuments::PutWordDocumentIntoPane(const LoadedDocument& document, TextPane& pane) {
+  const bool plain = translator_->Preferences().autoRemoveFormatting;
+  std::optional<std::string> converted;
+  ShowOperWait(window_, kLoadingFileTitle.In(Language()),
+               FormatMessage(kLoadingFile, Language(), WithoutFolder(document.path)), [&] {
+                 converted =
+                     converter_.ConvertFromWord(document.content, document.type,
+                                                plain ? WordResult::kUtf16Text : WordResult::kRtf);
+               });
+  if (!converted) {
+    Host().ShowMessage(CannotDisplayMessage(Language()));
+    return false;
+  }
+  if (plain) {
+    pane.SetText(*converted, kCodePageUtf16Le);
+  } else {
+    pane.StreamInRtf(*converted, kCodePageWindows1252);
+  }
+  return true;
 }
 
 void MainWindowDocuments::TranslateFile() {
@@ -136,7 +168,7 @@ void MainWindowDocuments::StartFileTranslation(LoadedDocument document, int enco
 
 void MainWindowDocuments::SavePane(const TextPane& pane) {
   QtFileCommandHost host = Host();
-  SavePaneWithDialog(window_, pane, word_, host, Language());
+  SavePaneWithDialog(window_, pane, &converter_, host, Language());
 }
 
 void MainWindowDocuments::ShowSourceLength() {

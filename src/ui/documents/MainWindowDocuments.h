@@ -10,6 +10,7 @@
 #include "config/Config.h"
 #include "documents/files/DocumentLoading.h"
 #include "documents/files/DocumentTypes.h"
+#include "platform/SofficeWordConverter.h"
 #include "translation/CWindowsTranslator.h"
 #include "ui/documents/QtFileCommandHost.h"
 
@@ -41,6 +42,7 @@ class MainWindowDocuments {
   bool LoadIntoPane(std::string_view path, TextPane& pane);
   // Whether the pane received the document (a document no pane shows may be translated).
   bool PutIntoPane(LoadedDocument document, TextPane& pane);
+  bool PutWordDocumentIntoPane(const LoadedDocument& document, TextPane& pane);
   void StartFileTranslation(LoadedDocument document, int encoding);
   void ShowSourceLength();
 
@@ -50,7 +52,8 @@ class MainWindowDocuments {
   TextPane& source_;
   TextPane& translation_;
   std::function<void(std::string_view)> showStatus_;
-  // What the client can do with Word documents in this run.
+  // Word documents into and out of the panes, when the converter program is there.
+  SofficeWordConverter converter_;
   WordSupport word_;
   // The open filters chosen last (1-based), for this run.
   int openFilter_ = 0;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/UiLanguage.h"
-#include "documents/files/DocumentTypes.h"
 #include "documents/files/FileCommandHost.h"
+#include "documents/word/WordConverter.h"
 
 class QWidget;
 
@@ -13,8 +13,9 @@ class TextPane;
 // Saves a pane under a name the user chooses ("Save translation...", "Save source text...",
 // the result window's "Save as..."): the save dialog with the pane filters, again after a
 // save that failed or that the user declined. The filter chosen last is kept for the run and
-// shared by every window.
-void SavePaneWithDialog(QWidget* owner, const TextPane& pane, const WordSupport& word,
+// shared by every window. With a Word converter that is available, the pane may be saved as a
+// Word document too, converted under the please-wait dialog.
+void SavePaneWithDialog(QWidget* owner, const TextPane& pane, WordConverter* word,
                         FileCommandHost& host, UiLanguage language);
 
 }  // namespace vorla

@@ -147,7 +147,7 @@ void CResultWnd::SaveAs() {
   QtFileCommandHost host(this, Language(), [this](std::string_view text) {
     statusBar()->showMessage(Utf8Text(text));
   });
-  SavePaneWithDialog(this, *pane_, WordSupport{}, host, Language());
+  SavePaneWithDialog(this, *pane_, nullptr, host, Language());
 }
 
 void CResultWnd::ShowInPane(std::string_view text) {

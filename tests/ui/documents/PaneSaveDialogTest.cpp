@@ -51,7 +51,7 @@ TEST(PaneSaveDialog, AFailedSaveIsReportedAndTheDialogAsksAgain) {
       {{QString::fromStdString((folder / "missing" / "summary").string()), "Text file (*.txt)"},
        {QString::fromStdString((folder / "summary").string()), "Text file (*.txt)"}});
   RecordingHost host;
-  SavePaneWithDialog(nullptr, pane, WordSupport{}, host, UiLanguage::English);
+  SavePaneWithDialog(nullptr, pane, nullptr, host, UiLanguage::English);
   EXPECT_EQ(host.messages,
             std::vector<std::string>{"The target file may be in use by another application."});
   std::ifstream in(folder / "summary.txt", std::ios::binary);
