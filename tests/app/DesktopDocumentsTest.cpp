@@ -8,6 +8,7 @@
 
 #include "DesktopAppFixture.h"
 #include "platform/SofficeWordConverter.h"
+#include "support/FileBytes.h"
 #include "support/TempHome.h"
 #include "support/TestCommands.h"
 #include "ui/DialogDriver.h"
@@ -107,8 +108,7 @@ TEST_F(DesktopDocumentsTest, TranslateFileShowsTheProgressDialogAndOpensTheResul
   EXPECT_TRUE(result.filename().string().starts_with("Report k\xC3\xA4\xC3\xA4nn\xC3\xB6s"))
       << result;
   EXPECT_EQ(result.extension(), ".docx");
-  std::ifstream in(result, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "PK translated document");
+  EXPECT_EQ(ReadFileBytes(result), "PK translated document");
   // The file job leaves the main window's pane alone.
   EXPECT_EQ(TranslationText(), "kept");
   Button(*Dialog(), "Sulje")->click();

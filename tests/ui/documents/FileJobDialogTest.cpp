@@ -6,11 +6,10 @@
 #include <QTest>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "../../translation/TranslatorFixture.h"
 #include "../DialogDriver.h"
+#include "support/FileBytes.h"
 #include "support/TempHome.h"
 #include "translation/DocumentFormat.h"
 #include "ui/Mnemonics.h"
@@ -57,13 +56,6 @@ class FileJobDialogTest : public testing::Test, public TranslatorFixture {
   }
 };
 
-std::string FileText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 TEST_F(FileJobDialogTest, TheResultIsOpenedAndOfferedForSavingWhileTheMainWindowKeepsItsOwn) {
   const RefPtr<WindowsTranslationInstance> job = TranslateFile("Report.docx");
   ASSERT_TRUE(job);
@@ -74,7 +66,7 @@ TEST_F(FileJobDialogTest, TheResultIsOpenedAndOfferedForSavingWhileTheMainWindow
   const std::filesystem::path opened(opener_->opened[0]);
   EXPECT_EQ(opened.extension(), ".docx");
   EXPECT_TRUE(opened.filename().string().starts_with("Report translation"));
-  EXPECT_EQ(FileText(opened), "ok");
+  EXPECT_EQ(ReadFileBytes(opened), "ok");
   // The job was never the main window's: nothing there, no last result.
   EXPECT_TRUE(progress_->Lines().empty());
   EXPECT_EQ(translator_->LastResult(), -1);
@@ -110,7 +102,7 @@ TEST_F(FileJobDialogTest, SavingTheTranslationCompletesTheNameAndClosesTheDialog
   });
   Button("Save translation...")->click();
   EXPECT_TRUE(suggested.endsWith("notes translation.docx")) << suggested.toStdString();
-  EXPECT_EQ(FileText(CurrentHome() / "saved.docx"), "ok");
+  EXPECT_EQ(ReadFileBytes(CurrentHome() / "saved.docx"), "ok");
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(Dialog(), nullptr);
 }

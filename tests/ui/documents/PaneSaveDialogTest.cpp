@@ -4,26 +4,18 @@
 #include <QFileDialog>
 #include <QTimer>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "common/CodePages.h"
+#include "support/FileBytes.h"
+#include "support/RecordingFileCommandHost.h"
 #include "support/TempHome.h"
 #include "ui/documents/PaneSaveDialog.h"
 #include "ui/panes/TextPane.h"
 
 namespace vorla {
 namespace {
-
-class RecordingHost final : public FileCommandHost {
- public:
-  void ShowStatus(std::string_view) override {}
-  void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-  bool Ask(std::string_view) override { return true; }
-  std::vector<std::string> messages;
-};
 
 // Answers the save dialogs that open, one choice (path and filter) each.
 void AnswerSaveDialogs(std::vector<std::pair<QString, QString>> choices) {
@@ -50,14 +42,11 @@ TEST(PaneSaveDialog, AFailedSaveIsReportedAndTheDialogAsksAgain) {
   AnswerSaveDialogs(
       {{QString::fromStdString((folder / "missing" / "summary").string()), "Text file (*.txt)"},
        {QString::fromStdString((folder / "summary").string()), "Text file (*.txt)"}});
-  RecordingHost host;
+  test::RecordingHost host;
   SavePaneWithDialog(nullptr, pane, nullptr, host, UiLanguage::English);
   EXPECT_EQ(host.messages,
             std::vector<std::string>{"The target file may be in use by another application."});
-  std::ifstream in(folder / "summary.txt", std::ios::binary);
-  std::ostringstream saved;
-  saved << in.rdbuf();
-  EXPECT_EQ(saved.str(), "Summary of the day");
+  EXPECT_EQ(test::ReadFileBytes(folder / "summary.txt"), "Summary of the day");
   EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
 }
 
