@@ -54,11 +54,12 @@ void CKivaroApp::InitInstance() {
   config_->SetMessageBox(std::make_shared<QtMessageBox>(questions_));
   mainFrame_ = std::make_unique<CMainFrame>(config_, translator_, connections_);
   questions_->SetMainWindow(mainFrame_.get());
-  // The program ends with the main window: the result windows, windows of their own, close
+  // The program ends with the main window: the result windows and progress dialogs close
   // with it (their jobs end with 10), and the event loop ends.
   QGuiApplication::setQuitOnLastWindowClosed(false);
   QObject::connect(mainFrame_.get(), &CMainFrame::Closed, [] {
     DesktopResultWindows::CloseAll();
+    DesktopProgressDialogs::CloseAll();
     QCoreApplication::quit();
   });
   PlugInTranslator();
@@ -83,6 +84,9 @@ void CKivaroApp::PlugInTranslator() {
     if (frame) frame->ShowStatusText(QString());
   });
   hooks.resultWindows = resultWindows_;
+  auto progressDialogs = std::make_shared<DesktopProgressDialogs>(config_);
+  progressDialogs->SetMainWindow(mainFrame_.get());
+  hooks.progressDialogs = std::move(progressDialogs);
   hooks.priceConfirmation = std::make_shared<QtPriceConfirmation>(questions_, config_);
   hooks.quotaNotice = std::make_shared<QtQuotaNotice>(questions_, config_);
   hooks.languageNotice = std::make_shared<QtLanguageNotice>(questions_, state, [frame] {
@@ -168,6 +172,7 @@ void CKivaroApp::ExitInstance() {
   // The tray menu and the result windows act on the frame and the translator: they go first.
   trayIcon_.reset();
   DesktopResultWindows::CloseAll();
+  DesktopProgressDialogs::CloseAll();
   mainFrame_.reset();
   clipboard_.reset();
   const bool workersEnded = translator_->Shutdown();

@@ -13,6 +13,7 @@
 #include "translation/ClipboardTranslation.h"
 #include "ui/clipboard/QtClipboard.h"
 #include "ui/dialogs/WindowThreadQuestions.h"
+#include "ui/documents/DesktopProgressDialogs.h"
 #include "ui/main/CMainFrame.h"
 #include "ui/result/DesktopResultWindows.h"
 #include "ui/tray/TrayMenu.h"

@@ -90,6 +90,10 @@ void CWindowsTranslator::DeliverFile(WindowsTranslationInstance& job) {
   }
   const std::optional<BilingualText> text = OpenedFileText(job.Job().tgtformat);
   job.ShowInTargetPane(text ? text->In(language) : std::string_view());
+  // The progress dialog learns that its result is there, to offer saving it.
+  if (job.Flags().progressDialog && job.MayShow() && job.Display().delivery) {
+    job.Display().delivery->Deliver(job.Identity(), {});
+  }
 }
 
 }  // namespace vorla

@@ -5,6 +5,7 @@
 
 #include "TranslatorFixture.h"
 #include "support/FileBytes.h"
+#include "support/RecordingFileCommandHost.h"
 #include "support/TempHome.h"
 #include "translation/ResultSaving.h"
 
@@ -31,14 +32,6 @@ class RecordingDialogs final : public ProgressDialogs {
   }
   RefPtr<test::RecordingProgress> progress = MakeRef<test::RecordingProgress>();
   std::vector<RefPtr<WindowsTranslationInstance>> jobs;
-};
-
-class RecordingHost final : public FileCommandHost {
- public:
-  void ShowStatus(std::string_view) override {}
-  void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-  bool Ask(std::string_view) override { return true; }
-  std::vector<std::string> messages;
 };
 
 struct FileJobFixture : TranslatorFixture {
@@ -116,7 +109,7 @@ TEST(FileJob, PdfPageWithPicturesOpenedAndSavedElsewhere) {
   EXPECT_FALSE(fs::exists(opened.parent_path().parent_path() / "up.png"));
 
   test::TempDir dir;
-  RecordingHost host;
+  test::RecordingHost host;
   const std::string chosen = (dir.path() / "saved").string();
   EXPECT_EQ(SaveResultAs(job->Job(), chosen, host, UiLanguage::English), SaveOutcome::Saved);
   EXPECT_EQ(test::ReadFileBytes(chosen + ".html"),

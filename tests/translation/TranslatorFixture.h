@@ -12,6 +12,7 @@
 #include "JobDisplayFakes.h"
 #include "documents/rtf/PlainText.h"
 #include "service/TranslationFixture.h"
+#include "support/RecordingOpener.h"
 #include "translation/CWindowsTranslator.h"
 
 namespace vorla::test {
@@ -81,12 +82,6 @@ class RecordingQuotaNotice final : public QuotaNotice {
  private:
   mutable std::mutex mutex_;
   std::vector<QuotaShortfall> shown_;
-};
-
-class RecordingOpener final : public Opener {
- public:
-  void Open(std::string_view target) override { opened.emplace_back(target); }
-  std::vector<std::string> opened;
 };
 
 // A translator on a simulator with the demo account and scripted `tr` and `gettrprice`

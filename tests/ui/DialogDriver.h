@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "common/Opener.h"
+#include "support/RecordingOpener.h"
 
 namespace vorla::test {
 
@@ -65,12 +65,5 @@ QStringList LabelTexts(const Lines& lines) {
     texts << line->text();
   return texts;
 }
-
-// Records what the dialogs open.
-class RecordingOpener final : public Opener {
- public:
-  void Open(std::string_view target) override { opened.emplace_back(target); }
-  std::vector<std::string> opened;
-};
 
 }  // namespace vorla::test

@@ -8,17 +8,19 @@
 namespace vorla {
 namespace {
 
-TEST(DialogScreenshots, LoginLanguagePairAndWebDialogsAsPngInBothLanguages) {
+TEST(DialogScreenshots, LoginLanguagePairWebAndProgressDialogsAsPngInBothLanguages) {
   const QString folder = QString::fromStdString(test::CurrentHome().string());
   ASSERT_TRUE(SaveDialogScreenshots(folder));
-  for (const char* name : {"login-dialog-en", "login-dialog-fi", "language-pair-dialog-en",
-                           "language-pair-dialog-fi", "web-dialog-en", "web-dialog-fi"}) {
+  for (const char* name :
+       {"login-dialog-en", "login-dialog-fi", "language-pair-dialog-en", "language-pair-dialog-fi",
+        "web-dialog-en", "web-dialog-fi", "progress-dialog-en", "progress-dialog-fi"}) {
     const QImage image(folder + "/" + name + ".png");
     EXPECT_GT(image.width(), 250) << name;
     EXPECT_GT(image.height(), 60) << name;
   }
   // Each language has its own texts.
-  for (const char* name : {"login-dialog", "language-pair-dialog", "web-dialog"}) {
+  for (const char* name :
+       {"login-dialog", "language-pair-dialog", "web-dialog", "progress-dialog"}) {
     EXPECT_NE(QImage(folder + "/" + name + "-en.png"), QImage(folder + "/" + name + "-fi.png"))
         << name;
   }

@@ -36,9 +36,9 @@ class ResultWindowTest : public test::ResultWindowFixture, public testing::Test 
 TEST_F(ResultWindowTest, ResultWindowHasItsTitleAndFileMenuInBothLanguages) {
   for (const auto& [language, title, file, items] :
        {std::tuple{UiLanguage::English, "Translation Result", "File",
-                   QStringList{"Print...", "Close"}},
+                   QStringList{"Save as...", "Print...", "Close"}},
         std::tuple{UiLanguage::Finnish, "Käännöstulos", "Tiedosto",
-                   QStringList{"Tulosta...", "Sulje"}}}) {
+                   QStringList{"Tallenna nimellä...", "Tulosta...", "Sulje"}}}) {
     config_->SetUiLanguage(language);
     ASSERT_EQ(Finish(TranslateIntoNewWindow()), 0);
     CResultWnd& window = Window();

@@ -8,11 +8,14 @@
 #include "config/Config.h"
 #include "config/MemorySettingsStore.h"
 #include "platform/QtStandardFolders.h"
+#include "service/ProgressTexts.h"
 #include "translation/CWindowsTranslator.h"
+#include "translation/ProgressFigures.h"
 #include "translation/TranslatorState.h"
 #include "ui/dialogs/LanguagePairDialog.h"
 #include "ui/dialogs/LoginDialog.h"
 #include "ui/dialogs/WebDialog.h"
+#include "ui/documents/ProgressDialog.h"
 
 namespace vorla {
 
@@ -63,6 +66,14 @@ bool SaveWebDialogPng(const RefPtr<Config>& config, const QString& path) {
   return SaveDialogPng(dialog, path);
 }
 
+// A document job a quarter through its download.
+bool SaveProgressDialogPng(UiLanguage language, const QString& path) {
+  ProgressDialog dialog(nullptr, language, "Annual report.docx");
+  dialog.ShowStatus(GetProgressText(ProgressText::Downloading, language), ProgressBar::ShowAt, 25);
+  dialog.ShowDetail(ProgressDetail(2048, 8192));
+  return SaveDialogPng(dialog, path);
+}
+
 }  // namespace
 
 bool SaveDialogPng(QWidget& dialog, const QString& path) {
@@ -81,7 +92,9 @@ bool SaveDialogScreenshots(const QString& folder) {
     const QString suffix = QString::fromLatin1(shot.suffix);
     if (!SaveLoginDialogPng(config->GetUiLanguage(), folder + "/login-dialog-" + suffix + ".png") ||
         !SaveLanguagePairDialogPng(state, folder + "/language-pair-dialog-" + suffix + ".png") ||
-        !SaveWebDialogPng(config, folder + "/web-dialog-" + suffix + ".png"))
+        !SaveWebDialogPng(config, folder + "/web-dialog-" + suffix + ".png") ||
+        !SaveProgressDialogPng(config->GetUiLanguage(),
+                               folder + "/progress-dialog-" + suffix + ".png"))
       return false;
   }
   return true;

@@ -13,8 +13,9 @@ bool SaveDialogPng(QWidget& dialog, const QString& path);
 // Writes the pictures of docs/screenshots into the folder, for "defuilan" 0 and 1:
 // login-dialog-en.png and -fi.png (a first attempt with a stored user name and password) and
 // language-pair-dialog-en.png and -fi.png (the modeless dialog of an account with the first
-// further-language list, English to German chosen) and web-dialog-en.png and -fi.png (an
-// address typed over a history of two). The settings live in memory and the
+// further-language list, English to German chosen), web-dialog-en.png and -fi.png (an
+// address typed over a history of two) and progress-dialog-en.png and -fi.png (a document
+// job a quarter through its download). The settings live in memory and the
 // per-user folders in a temporary folder, so nothing of the user's own is read or changed.
 // False when a picture cannot be written.
 bool SaveDialogScreenshots(const QString& folder);

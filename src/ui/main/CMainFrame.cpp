@@ -19,6 +19,8 @@
 #include "ui/dialogs/AccountWindow.h"
 #include "ui/dialogs/LanguagePairDialog.h"
 #include "ui/dialogs/WebDialog.h"
+#include "ui/documents/DocumentDrops.h"
+#include "ui/documents/MainWindowDocuments.h"
 #include "ui/main/CommandIds.h"
 #include "ui/main/DesktopOpener.h"
 #include "ui/main/LanguageMenuActions.h"
@@ -89,7 +91,10 @@ CMainFrame::CMainFrame(RefPtr<Config> config, RefPtr<CWindowsTranslator> transla
           [this] { ShowMoreLanguages(); }, this)),
       alignment_(
           new SentenceAlignmentDisplay(panes_->Source(), panes_->Translation(), config_, this)),
-      focusedPane_(&panes_->Source()) {
+      focusedPane_(&panes_->Source()),
+      documents_(std::make_unique<MainWindowDocuments>(
+          *this, config_, translator_, panes_->Source(), panes_->Translation(),
+          [this](std::string_view text) { ShowStatusText(Utf8Text(text)); })) {
   setWindowTitle(Utf8Text(Config::kProductName));
   setCentralWidget(panes_);
   commands_.BuildMenuBar(*menuBar());
@@ -101,6 +106,13 @@ CMainFrame::CMainFrame(RefPtr<Config> config, RefPtr<CWindowsTranslator> transla
     ConnectPane(*pane);
   }
   ConnectCommands();
+  (new DocumentDrops(this, SourcePane(), TranslationPane(),
+                     [this](const QString& path, TextPane& pane) {
+                       if (documents_->LoadDropped(path.toStdString(), pane) &&
+                           &pane == &SourcePane())
+                         panes_->ShowSourceTab();
+                     }))
+      ->Watch(*this);
 
   const UserPreferences preferences = translator_->Preferences();
   commands_[kCmdRemoveFormattingAutomatically].setChecked(preferences.autoRemoveFormatting);
@@ -184,6 +196,12 @@ void CMainFrame::OnToggled(int id, std::function<void(bool)> handler) {
 }
 
 void CMainFrame::ConnectCommands() {
+  On(kCmdOpenFile, [this] {
+    if (documents_->OpenFile()) panes_->ShowSourceTab();
+  });
+  On(kCmdTranslateFile, [this] { documents_->TranslateFile(); });
+  On(kCmdSaveTranslation, [this] { documents_->SavePane(TranslationPane()); });
+  On(kCmdSaveSourceText, [this] { documents_->SavePane(SourcePane()); });
   On(kCmdPrintTranslation, [this] { Print(TranslationPane(), kPrintTranslationTitle); });
   On(kCmdPrintSourceText, [this] { Print(SourcePane(), kPrintSourceTextTitle); });
   On(kCmdClose, [this] { close(); });

@@ -20,6 +20,7 @@ namespace vorla {
 
 class ClipboardTranslation;
 class LanguageMenuActions;
+class MainWindowDocuments;
 class LanguagePairBox;
 
 // The main window: the source and the translation pane, the language-pair box, the menus
@@ -119,6 +120,8 @@ class CMainFrame : public QMainWindow {
   SentenceAlignmentDisplay* alignment_;
   QMenu* paneMenu_;
   QPointer<TextPane> focusedPane_;
+  // "Open file...", "Translate file...", the pane saves and dropped files.
+  std::unique_ptr<MainWindowDocuments> documents_;
   // The translation pane's first visible line when the running translation started, where
   // an RTF result is scrolled back to.
   int firstVisibleLine_ = 0;

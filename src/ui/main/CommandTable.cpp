@@ -28,6 +28,10 @@ BilingualText UiLanguageText(UiLanguage language) {
 
 std::vector<CommandInfo> BuildCommandTable() {
   return {
+      {kCmdOpenFile, {"Open file...", "Avaa tiedosto..."}, "F1"},
+      {kCmdTranslateFile, {"Translate file...", "Käännä tiedosto..."}, "F2"},
+      {kCmdSaveTranslation, {"Save translation...", "Tallenna käännös..."}, "Ctrl+S"},
+      {kCmdSaveSourceText, {"Save source text...", "Tallenna käännettävä teksti..."}, ""},
       {kCmdPrintTranslation, {"Print translation", "Tulosta käännös"}, "Ctrl+P"},
       {kCmdPrintSourceText, {"Print source text", "Tulosta käännettävä teksti"}, ""},
       {kCmdClose, {"Close", "Sulje"}, ""},
@@ -100,7 +104,9 @@ std::span<const CommandInfo> MainCommandTable() {
 
 std::span<const MenuInfo> MainMenuTable() {
   static const std::vector<MenuInfo> menus = {
-      {{"File", "Tiedosto"}, {kCmdPrintTranslation, kCmdPrintSourceText, kSep, kCmdClose}},
+      {{"File", "Tiedosto"},
+       {kCmdOpenFile, kCmdTranslateFile, kSep, kCmdSaveTranslation, kCmdPrintTranslation, kSep,
+        kCmdSaveSourceText, kCmdPrintSourceText, kSep, kCmdClose}},
       {{"Edit", "Muokkaa"},
        {kCmdUndo, kSep, kCmdCut, kCmdCopy, kCmdPaste, kCmdSelectAll, kCmdDelete, kSep,
         kCmdFormatSelectedText, kCmdRemoveFormatting, kCmdRemoveFormattingAutomatically, kSep,
@@ -139,6 +145,8 @@ const CommandInfo& FindCommand(int id) {
 std::span<const int> PaneContextMenuCommands() {
   static constexpr int kCommands[] = {kCmdTranslate,
                                       kCmdTranslateIntoNewWindow,
+                                      kSep,
+                                      kCmdTranslateFile,
                                       kSep,
                                       kCmdShowSentenceAlignment,
                                       kCmdSynchronisedScrolling,

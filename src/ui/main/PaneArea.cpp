@@ -14,6 +14,7 @@ namespace {
 
 constexpr BilingualText kSourceCaption{"Source text", "Käännettävä teksti"};
 constexpr BilingualText kTranslationCaption{"Translation", "Käännös"};
+constexpr int kSourceTab = 0;
 constexpr int kTranslationTab = 1;
 // Equal shares: the splitter scales them to its size.
 constexpr int kHalf = 1000;
@@ -97,6 +98,10 @@ void PaneArea::PutInSplitter(Qt::Orientation orientation) {
 
 void PaneArea::ShowTranslationTab() {
   if (layout_ == PaneLayout::Tabbed) tabs_->setCurrentIndex(kTranslationTab);
+}
+
+void PaneArea::ShowSourceTab() {
+  if (layout_ == PaneLayout::Tabbed) tabs_->setCurrentIndex(kSourceTab);
 }
 
 void PaneArea::Retranslate(UiLanguage language) {

@@ -36,6 +36,8 @@ class PaneArea : public QWidget {
   PaneLayout Layout() const { return layout_; }
   // In the tabbed layout, brings the translation to the front.
   void ShowTranslationTab();
+  // In the tabbed layout, brings the source to the front.
+  void ShowSourceTab();
 
   void Retranslate(UiLanguage language);
 

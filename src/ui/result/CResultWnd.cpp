@@ -13,6 +13,8 @@
 #include "translation/JobTexts.h"
 #include "ui/Mnemonics.h"
 #include "ui/UiText.h"
+#include "ui/documents/PaneSaveDialog.h"
+#include "ui/documents/QtFileCommandHost.h"
 #include "ui/panes/FindDialog.h"
 #include "ui/panes/PaneFont.h"
 #include "ui/panes/PanePrinting.h"
@@ -95,11 +97,16 @@ void CResultWnd::BuildMenus() {
   auto* print = new QAction(UiText(kPrintCommand, language), this);
   print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   connect(print, &QAction::triggered, this, &CResultWnd::Print);
+  auto* save = new QAction(UiText(kSaveAsCommand, language), this);
+  save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  connect(save, &QAction::triggered, this, &CResultWnd::SaveAs);
   // The shortcuts work in clipboard windows too, which have no menu.
   addAction(find);
   addAction(print);
+  addAction(save);
   if (setup_.kind == ResultWindowKind::Clipboard) return;
   QMenu* file = menuBar()->addMenu(UiText(kFileMenu, language));
+  file->addAction(save);
   file->addAction(print);
   file->addAction(UiText(kCloseCommand, language), this, &QWidget::close);
   AssignMnemonics(*menuBar());
@@ -134,6 +141,13 @@ void CResultWnd::Find() {
 
 void CResultWnd::Print() {
   PrintPaneWithDialog(*pane_, UiText(kPrintTranslationTitle, Language()), this);
+}
+
+void CResultWnd::SaveAs() {
+  QtFileCommandHost host(this, Language(), [this](std::string_view text) {
+    statusBar()->showMessage(Utf8Text(text));
+  });
+  SavePaneWithDialog(this, *pane_, nullptr, host, Language());
 }
 
 void CResultWnd::ShowInPane(std::string_view text) {

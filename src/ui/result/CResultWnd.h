@@ -59,9 +59,10 @@ class CResultWnd : public QMainWindow {
   // for it, put on the clipboard; a clipboard window then comes to the front.
   void ShowResult(TranslationDelivery delivery);
 
-  // "Find..." (Ctrl+F) and "Print..." (Ctrl+P) on the pane.
+  // "Find..." (Ctrl+F), "Print..." (Ctrl+P) and "Save as..." (Ctrl+S) on the pane.
   void Find();
   void Print();
+  void SaveAs();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -19,6 +19,7 @@ inline constexpr BilingualText kWordSourceNotShown{
 
 // The File menu of result windows that are not clipboard windows.
 inline constexpr BilingualText kFileMenu{"File", "Tiedosto"};
+inline constexpr BilingualText kSaveAsCommand{"Save as...", "Tallenna nimellä..."};
 inline constexpr BilingualText kPrintCommand{"Print...", "Tulosta..."};
 inline constexpr BilingualText kCloseCommand{"Close", "Sulje"};
 

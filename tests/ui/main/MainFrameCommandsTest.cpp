@@ -77,10 +77,11 @@ TEST_F(MainFrameTest, PaneContextMenuHoldsTheBuiltCommandsInOrder) {
     items << (action->isSeparator()
                   ? "-"
                   : WithoutMnemonic(action->text()) + " " + action->shortcut().toString());
-  EXPECT_EQ(items, (QStringList{"Translate F3", "Translate and open result in new window ", "-",
-                                "Show sentence alignment Ctrl+Q", "Synchronized window scrolling ",
-                                "-", "Remove all text formatting Ctrl+K", "-", "Copy ", "Paste ",
-                                "-", "Find... Ctrl+F"}));
+  EXPECT_EQ(items,
+            (QStringList{"Translate F3", "Translate and open result in new window ", "-",
+                         "Translate file... F2", "-", "Show sentence alignment Ctrl+Q",
+                         "Synchronized window scrolling ", "-", "Remove all text formatting Ctrl+K",
+                         "-", "Copy ", "Paste ", "-", "Find... Ctrl+F"}));
 }
 
 TEST_F(MainFrameTest, RemovingFormattingMakesBothPanesPlain) {
