@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "SimAccounts.h"
 #include "SimulatedService.h"
 #include "TranslationAnswer.h"
 #include "support/FileBytes.h"
@@ -90,6 +91,32 @@ TEST(TranslateFileCommand, TextFilesGoInTheEncodingTheyAreFoundIn) {
     EXPECT_EQ(test::ReadFileBytes(out), "[" + c.sent + "]");
     EXPECT_TRUE(HasLine(run.out, out.string())) << run.out;
   }
+}
+
+TEST(TranslateFileCommand, UndeclaredTextGoesAsUtf8ForAFurtherLanguagePair) {
+  DocumentService service;
+  sim::SimAccount further = sim::DemoAccount();
+  further.name = "further";
+  further.accountType = 4;
+  service.sim.context().accounts.Add(further);
+  ASSERT_EQ(service.Run({"login", "--user", "further", "--password-stdin"}, "demo\n").exitCode, 0);
+  ASSERT_EQ(service.Run({"pair", "223", "219"}).exitCode, 0);  // German to English
+
+  test::TempDir dir;
+  const fs::path source = WriteFile(dir.path() / "gruss.txt",
+                                    "Gr\xFC\xDF"
+                                    "e");  // Windows-1252
+  const fs::path out = dir.path() / "out.txt";
+  const ProgramRun run = service.Run({"translate-file", QString::fromStdString(source.string()),
+                                      "-o", QString::fromStdString(out.string()), "--yes"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const sim::SimRequest request = service.LastTranslation();
+  EXPECT_EQ(*request.Field("srclan"), "223");
+  EXPECT_EQ(*request.Field("srcformat"), "1");
+  EXPECT_EQ(*request.Field("srctxt"),
+            "Gr\xC3\xBC\xC3\x9F"
+            "e");
+  EXPECT_EQ(FieldOr(request, "enc", "2"), "1");
 }
 
 TEST(TranslateFileCommand, PdfToHtmlWithPicturesBesideTheResult) {
