@@ -1,20 +1,29 @@
 #include "ui/dialogs/DialogScreenshots.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
 #include <QLayout>
 #include <QPixmap>
 #include <QTemporaryDir>
 
 #include "config/Config.h"
 #include "config/MemorySettingsStore.h"
+#include "documents/files/FileMessages.h"
 #include "platform/QtStandardFolders.h"
 #include "service/ProgressTexts.h"
 #include "translation/CWindowsTranslator.h"
 #include "translation/ProgressFigures.h"
 #include "translation/TranslatorState.h"
+#include "ui/QtTranslations.h"
 #include "ui/dialogs/LanguagePairDialog.h"
 #include "ui/dialogs/LoginDialog.h"
 #include "ui/dialogs/WebDialog.h"
+#include "ui/documents/DocumentFileDialogs.h"
+#include "ui/documents/OperWaitDlg.h"
+#include "ui/documents/PaneSaveDialog.h"
 #include "ui/documents/ProgressDialog.h"
 
 namespace vorla {
@@ -74,6 +83,36 @@ bool SaveProgressDialogPng(UiLanguage language, const QString& path) {
   return SaveDialogPng(dialog, path);
 }
 
+// "Save translation..." with the Word filters, in a folder holding two documents, "summary"
+// typed; Qt's own texts follow the language.
+bool SavePaneSaveDialogPng(UiLanguage language, const QString& folder, const QString& path) {
+  for (const char* name : {"notes.txt", "report.rtf"}) {
+    QFile file(folder + "/" + name);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+  }
+  UseQtTranslations(language);
+  const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(
+      nullptr,
+      DialogFilters(FileDialogKind::SavePane, {.available = true, .canSave = true}, language),
+      FileDialogUse::Save, kFirstPaneSaveFilter, "summary");
+  dialog->setDirectory(folder);
+  // The folder's listing is read in the background.
+  QElapsedTimer listing;
+  listing.start();
+  while (listing.elapsed() < 500)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  const bool saved = SaveDialogPng(*dialog, path);
+  UseQtTranslations(UiLanguage::English);
+  return saved;
+}
+
+// Saving a pane as a Word document.
+bool SavePleaseWaitDialogPng(UiLanguage language, const QString& path) {
+  OperWaitDlg dialog(nullptr, kSavingFileTitle.In(language),
+                     FormatMessage(kSavingFile, language, "summary.docx"));
+  return SaveDialogPng(dialog, path);
+}
+
 }  // namespace
 
 bool SaveDialogPng(QWidget& dialog, const QString& path) {
@@ -94,7 +133,11 @@ bool SaveDialogScreenshots(const QString& folder) {
         !SaveLanguagePairDialogPng(state, folder + "/language-pair-dialog-" + suffix + ".png") ||
         !SaveWebDialogPng(config, folder + "/web-dialog-" + suffix + ".png") ||
         !SaveProgressDialogPng(config->GetUiLanguage(),
-                               folder + "/progress-dialog-" + suffix + ".png"))
+                               folder + "/progress-dialog-" + suffix + ".png") ||
+        !SavePaneSaveDialogPng(config->GetUiLanguage(), home.path(),
+                               folder + "/save-dialog-" + suffix + ".png") ||
+        !SavePleaseWaitDialogPng(config->GetUiLanguage(),
+                                 folder + "/please-wait-dialog-" + suffix + ".png"))
       return false;
   }
   return true;

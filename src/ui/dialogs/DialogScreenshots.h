@@ -14,8 +14,10 @@ bool SaveDialogPng(QWidget& dialog, const QString& path);
 // login-dialog-en.png and -fi.png (a first attempt with a stored user name and password) and
 // language-pair-dialog-en.png and -fi.png (the modeless dialog of an account with the first
 // further-language list, English to German chosen), web-dialog-en.png and -fi.png (an
-// address typed over a history of two) and progress-dialog-en.png and -fi.png (a document
-// job a quarter through its download). The settings live in memory and the
+// address typed over a history of two), progress-dialog-en.png and -fi.png (a document
+// job a quarter through its download), save-dialog-en.png and -fi.png (a pane saved, with the
+// Word filters) and please-wait-dialog-en.png and -fi.png (a pane saved as a Word document).
+// The settings live in memory and the
 // per-user folders in a temporary folder, so nothing of the user's own is read or changed.
 // False when a picture cannot be written.
 bool SaveDialogScreenshots(const QString& folder);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 
 #include "documents/files/DocumentTypes.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace vorla {
@@ -27,6 +29,12 @@ QStringList DialogNameFilters(const std::vector<FileFilter>& filters);
 // 1 and the count, else the last.
 enum class FileDialogUse { Open, Save };
 int StartingFilter(FileDialogUse use, int rememberedIndex, int filterCount);
+
+// The dialog in the current folder, starting with the filter the remembered index gives and
+// offering `suggestedName` when there is one; not yet shown.
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* owner, const std::vector<FileFilter>& filters,
+                                            FileDialogUse use, int rememberedIndex,
+                                            std::string_view suggestedName);
 
 // The open dialog in the current folder, for an existing file; nothing when cancelled.
 std::optional<ChosenFile> ChooseFileToOpen(QWidget* owner, const std::vector<FileFilter>& filters,

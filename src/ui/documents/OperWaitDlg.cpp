@@ -18,6 +18,8 @@ namespace {
 constexpr std::string_view kOperationPending = "Operation pending...";
 // A busy bar of this width stands for the spinning picture.
 constexpr int kBusyBarWidth = 48;
+// 268 dialog units of the system font: a file name fits on the text's line.
+constexpr int kMinimumWidth = 400;
 
 }  // namespace
 
@@ -34,6 +36,7 @@ OperWaitDlg::OperWaitDlg(QWidget* window, std::string_view title, std::string_vi
   layout->addWidget(
       WrappingLabel(message.empty() ? Utf8Text(kOperationPending) : Utf8Text(message)), 1);
   PaintWhite(*this);
+  setMinimumWidth(kMinimumWidth);
   adjustSize();
   PlaceCentredOver(*this, window);
 }

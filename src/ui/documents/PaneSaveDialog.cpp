@@ -14,8 +14,7 @@ namespace vorla {
 
 namespace {
 
-// The save dialog starts with "RTF" in a run's first save.
-int gRememberedSaveFilter = 2;
+int gRememberedSaveFilter = kFirstPaneSaveFilter;
 
 // A pane as the core writes it to a file.
 class TextPaneForSaving final : public SavedPane {

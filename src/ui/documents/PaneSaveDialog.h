@@ -10,6 +10,9 @@ namespace vorla {
 
 class TextPane;
 
+// The filter (1-based) a run's first pane save starts with: "RTF".
+inline constexpr int kFirstPaneSaveFilter = 2;
+
 // Saves a pane under a name the user chooses ("Save translation...", "Save source text...",
 // the result window's "Save as..."): the save dialog with the pane filters, again after a
 // save that failed or that the user declined. The filter chosen last is kept for the run and
