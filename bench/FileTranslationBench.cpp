@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <string>
 
 #include "DemoService.h"
@@ -18,10 +17,8 @@
 #include "RatioReporter.h"
 #include "SimulatorProcess.h"
 #include "platform/ChildProcess.h"
-#include "platform/CurlGlobal.h"
 #include "platform/TemporaryFolder.h"
 #include "service/FormEncoding.h"
-#include "service/ServiceProcessState.h"
 #include "service/SessionCookies.h"
 
 namespace {
@@ -152,35 +149,27 @@ BENCHMARK_CAPTURE(FileToFile, html, kHtml)->Unit(benchmark::kMillisecond)->Itera
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  const CurlGlobal curl;
-  const ServiceProcessState process;
-  try {
-    const bench::SimulatorProcess simulator(VORLA_SERVICE_SIM);
-    const TemporaryFolder work(fs::temp_directory_path());
-    BenchSetup files{simulator.url(), work.path(), work.path() / "prose.txt",
-                     work.path() / "prose.html"};
-    const std::size_t size = bench::BenchBytes(kFileBytes);
-    WriteFile(files.text, bench::ProseText(size));
-    WriteFile(files.html, ProseHtml(size));
-    WriteFile(files.home / "password", "demo\n");
-    setup = &files;
-    if (!RunVorla({"login", "--user", "demo", "--password-stdin"}, files.home / "password")
-             .Succeeded()) {
-      throw std::runtime_error("the demo user cannot log in");
-    }
-    const std::unique_ptr<bench::DemoService> demo =
-        bench::LogInDemo(simulator.url(), (files.home / "bench").string());
-    bench::RatioReporter reporter({
-        {"FileToFile/text", "BareTransfer/text", 1.2},
-        {"FileToFile/html", "BareTransfer/html", 1.2},
-    });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    setup = nullptr;
-  } catch (const std::exception& error) {
-    std::cerr << "file_translation_bench: " << error.what() << '\n';
-    return 1;
-  }
-  benchmark::Shutdown();
-  return 0;
+  return bench::RunAgainstSimulator(
+      argc, argv, "file_translation_bench", [](const bench::SimulatorProcess& simulator) {
+        const TemporaryFolder work(fs::temp_directory_path());
+        BenchSetup files{simulator.url(), work.path(), work.path() / "prose.txt",
+                         work.path() / "prose.html"};
+        const std::size_t size = bench::BenchBytes(kFileBytes);
+        WriteFile(files.text, bench::ProseText(size));
+        WriteFile(files.html, ProseHtml(size));
+        WriteFile(files.home / "password", "demo\n");
+        setup = &files;
+        if (!RunVorla({"login", "--user", "demo", "--password-stdin"}, files.home / "password")
+                 .Succeeded()) {
+          throw std::runtime_error("the demo user cannot log in");
+        }
+        const std::unique_ptr<bench::DemoService> demo =
+            bench::LogInDemo(simulator.url(), (files.home / "bench").string());
+        bench::RatioReporter reporter({
+            {"FileToFile/text", "BareTransfer/text", 1.2},
+            {"FileToFile/html", "BareTransfer/html", 1.2},
+        });
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+        setup = nullptr;
+      });
 }

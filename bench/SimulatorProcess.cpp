@@ -1,12 +1,17 @@
 #include "SimulatorProcess.h"
 
+#include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
+#include <iostream>
 #include <stdexcept>
+
+#include "platform/CurlGlobal.h"
+#include "service/ServiceProcessState.h"
 
 extern char** environ;
 
@@ -43,6 +48,22 @@ SimulatorProcess::~SimulatorProcess() {
   kill(pid_, SIGTERM);
   int status = 0;
   waitpid(pid_, &status, 0);
+}
+
+int RunAgainstSimulator(int argc, char** argv, std::string_view programName,
+                        const std::function<void(const SimulatorProcess&)>& run) {
+  benchmark::Initialize(&argc, argv);
+  const CurlGlobal curl;
+  const ServiceProcessState process;
+  try {
+    const SimulatorProcess simulator(VORLA_SERVICE_SIM);
+    run(simulator);
+  } catch (const std::exception& error) {
+    std::cerr << programName << ": " << error.what() << '\n';
+    return 1;
+  }
+  benchmark::Shutdown();
+  return 0;
 }
 
 }  // namespace vorla::bench

@@ -2,7 +2,9 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace vorla::bench {
 
@@ -22,5 +24,10 @@ class SimulatorProcess {
   pid_t pid_ = -1;
   std::string url_;
 };
+
+// The main of a benchmark program against the simulator: the process-wide HTTP state, the
+// simulator, `run` with it, and the failure of either reported under the program's name.
+int RunAgainstSimulator(int argc, char** argv, std::string_view programName,
+                        const std::function<void(const SimulatorProcess&)>& run);
 
 }  // namespace vorla::bench

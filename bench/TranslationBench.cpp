@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
 #include <memory>
 #include <string>
 
@@ -14,11 +13,9 @@
 #include "ProseText.h"
 #include "RatioReporter.h"
 #include "SimulatorProcess.h"
-#include "platform/CurlGlobal.h"
 #include "service/FormEncoding.h"
 #include "service/JobCompression.h"
 #include "service/ServiceClient.h"
-#include "service/ServiceProcessState.h"
 #include "translation/RequestLength.h"
 #include "translation/TranslationFlags.h"
 #include "translation/TranslatorState.h"
@@ -159,22 +156,14 @@ BENCHMARK(Translation)->Apply(Sizes);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  const CurlGlobal curl;
-  const ServiceProcessState process;
-  try {
-    const bench::SimulatorProcess simulator(VORLA_SERVICE_SIM);
-    char home[] = "/tmp/vorla-bench-XXXXXX";
-    if (!mkdtemp(home)) throw std::runtime_error("no home folder");
-    const std::unique_ptr<bench::DemoService> demo = bench::LogInDemo(simulator.url(), home);
-    service = demo.get();
-    benchmark::RunSpecifiedBenchmarks();
-    service = nullptr;
-    std::filesystem::remove_all(home);
-  } catch (const std::exception& error) {
-    std::cerr << "translation_bench: " << error.what() << '\n';
-    return 1;
-  }
-  benchmark::Shutdown();
-  return 0;
+  return bench::RunAgainstSimulator(
+      argc, argv, "translation_bench", [](const bench::SimulatorProcess& simulator) {
+        char home[] = "/tmp/vorla-bench-XXXXXX";
+        if (!mkdtemp(home)) throw std::runtime_error("no home folder");
+        const std::unique_ptr<bench::DemoService> demo = bench::LogInDemo(simulator.url(), home);
+        service = demo.get();
+        benchmark::RunSpecifiedBenchmarks();
+        service = nullptr;
+        std::filesystem::remove_all(home);
+      });
 }
