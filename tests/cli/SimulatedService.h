@@ -19,6 +19,14 @@ struct SimulatedService {
     environment.insert("VORLA_SERVICE_URL", QString::fromStdString(sim.url()));
   }
 
+  // "further" (password "demo"), an account of type 4, which has the further languages.
+  void AddFurtherLanguageAccount() {
+    sim::SimAccount further = sim::DemoAccount();
+    further.name = "further";
+    further.accountType = 4;
+    sim.context().accounts.Add(further);
+  }
+
   // In English unless the arguments say otherwise.
   ProgramRun Run(QStringList arguments, const std::string& input = {}) const {
     if (!arguments.contains("--ui")) arguments = QStringList{"--ui", "en"} + arguments;

@@ -78,10 +78,7 @@ TEST(TranslateCommand, TranslatesTheArgumentOrTheStandardInput) {
 
 TEST(TranslateCommand, RtfAndFurtherLanguages) {
   TranslatingService service;
-  sim::SimAccount further = sim::DemoAccount();
-  further.name = "further";
-  further.accountType = 4;
-  service.sim.context().accounts.Add(further);
+  service.AddFurtherLanguageAccount();
   service.LogIn("further");
 
   const ProgramRun rtf = service.Run({"translate", "--rtf", "--auto", "{\\rtf1 Hello there}"});

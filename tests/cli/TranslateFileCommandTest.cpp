@@ -5,7 +5,6 @@
 #include <fstream>
 #include <string>
 
-#include "SimAccounts.h"
 #include "SimulatedService.h"
 #include "TranslationAnswer.h"
 #include "support/FileBytes.h"
@@ -95,10 +94,7 @@ TEST(TranslateFileCommand, TextFilesGoInTheEncodingTheyAreFoundIn) {
 
 TEST(TranslateFileCommand, UndeclaredTextGoesAsUtf8ForAFurtherLanguagePair) {
   DocumentService service;
-  sim::SimAccount further = sim::DemoAccount();
-  further.name = "further";
-  further.accountType = 4;
-  service.sim.context().accounts.Add(further);
+  service.AddFurtherLanguageAccount();
   ASSERT_EQ(service.Run({"login", "--user", "further", "--password-stdin"}, "demo\n").exitCode, 0);
   ASSERT_EQ(service.Run({"pair", "223", "219"}).exitCode, 0);  // German to English
 
