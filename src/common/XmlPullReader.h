@@ -14,10 +14,10 @@ namespace vorla {
 enum class XmlNode {
   kStartElement,  // a start tag; a self-closing element is followed by its kEndElement at once
   kEndElement,
-  kText,          // character data and CDATA up to the next tag, entities expanded, line ends
-                  // made LF as XML says
+  kText,  // character data and CDATA up to the next tag, entities expanded, line ends
+          // made LF as XML says
   kEndOfDocument,
-  kError,         // not well-formed, not readable, or an external entity was asked for
+  kError,  // not well-formed, not readable, or an external entity was asked for
 };
 
 struct XmlAttribute {

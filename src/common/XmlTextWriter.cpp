@@ -23,11 +23,21 @@ void XmlTextWriter::AppendEscaped(std::string& out, std::string_view text) {
       continue;
     }
     switch (*c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&apos;"; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&apos;";
+        break;
       default:
         if (!IsXmlCharacter(*c)) {
           out += "&amp;#" + std::to_string(static_cast<std::uint32_t>(*c)) + ";";

@@ -22,10 +22,18 @@ std::vector<std::string> Steps(XmlPullReader& reader) {
         steps.push_back(step + (reader.IsEmptyElement() ? "/>" : ">"));
         break;
       }
-      case XmlNode::kEndElement: steps.push_back("</" + std::string(reader.Name()) + ">"); break;
-      case XmlNode::kText: steps.push_back("'" + std::string(reader.Text()) + "'"); break;
-      case XmlNode::kEndOfDocument: steps.push_back("END"); return steps;
-      case XmlNode::kError: steps.push_back("ERROR"); return steps;
+      case XmlNode::kEndElement:
+        steps.push_back("</" + std::string(reader.Name()) + ">");
+        break;
+      case XmlNode::kText:
+        steps.push_back("'" + std::string(reader.Text()) + "'");
+        break;
+      case XmlNode::kEndOfDocument:
+        steps.push_back("END");
+        return steps;
+      case XmlNode::kError:
+        steps.push_back("ERROR");
+        return steps;
     }
   }
 }
@@ -56,10 +64,12 @@ TEST(XmlPullReader, ReportsElementsAttributesAndJoinedText) {
 TEST(XmlPullReader, TakesTheEncodingFromTheDocument) {
   const std::string utf8 = "<a>\xC3\xA4\xE2\x82\xAC</a>";  // ä€
   std::string utf16le = "\xFF\xFE", utf16be = "\xFE\xFF";
-  for (char c : std::string("<a>")) utf16le += {c, '\0'}, utf16be += {'\0', c};
+  for (char c : std::string("<a>"))
+    utf16le += {c, '\0'}, utf16be += {'\0', c};
   utf16le += std::string("\xE4\0\xAC\x20", 4);
   utf16be += std::string("\0\xE4\x20\xAC", 4);
-  for (char c : std::string("</a>")) utf16le += {c, '\0'}, utf16be += {'\0', c};
+  for (char c : std::string("</a>"))
+    utf16le += {c, '\0'}, utf16be += {'\0', c};
   const struct {
     std::string document;
     std::string text;
@@ -82,8 +92,8 @@ TEST(XmlPullReader, DropsWhiteSpaceUnlessAskedToKeepIt) {
   EXPECT_EQ(StepsOf(document),
             (Expected{"<tu>", "<seg>", "' a  b '", "</seg>", "<seg>", "</seg>", "</tu>", "END"}));
   EXPECT_EQ(StepsOf(document, {.keepWhiteSpace = true}),
-            (Expected{"<tu>", "'\n\t'", "<seg>", "' a  b '", "</seg>", "'\n\t'", "<seg>",
-                      "'  '", "</seg>", "</tu>", "END"}));
+            (Expected{"<tu>", "'\n\t'", "<seg>", "' a  b '", "</seg>", "'\n\t'", "<seg>", "'  '",
+                      "</seg>", "</tu>", "END"}));
 }
 
 TEST(XmlPullReader, BoundsTextAndAttributesAtACharacterBoundary) {
@@ -104,8 +114,9 @@ TEST(XmlPullReader, BoundsTextAndAttributesAtACharacterBoundary) {
 }
 
 TEST(XmlPullReader, NotWellFormedDocumentsEndInAnError) {
-  for (const char* document : {"<a><b></a>", "<a>&undefined;</a>", "<a>", "", "<a/><b/>",
-                               "<a>\x01</a>", "<?xml version=\"1.0\" encoding=\"nonsense\"?><a/>"}) {
+  for (const char* document :
+       {"<a><b></a>", "<a>&undefined;</a>", "<a>", "", "<a/><b/>", "<a>\x01</a>",
+        "<?xml version=\"1.0\" encoding=\"nonsense\"?><a/>"}) {
     auto reader = OpenXmlBytes(document);
     ASSERT_TRUE(reader);
     std::vector<std::string> steps = Steps(*reader);

@@ -174,7 +174,8 @@ class LibxmlPullReader final : public XmlPullReader {
         value = CharacterPrefix(value, options_.maxTextBytes);
         truncated_ = true;
       }
-      attributes_.push_back({std::string(View(xmlTextReaderConstName(reader_))), std::string(value)});
+      attributes_.push_back(
+          {std::string(View(xmlTextReaderConstName(reader_))), std::string(value)});
     } while (xmlTextReaderMoveToNextAttribute(reader_) == 1);
     xmlTextReaderMoveToElement(reader_);
   }
@@ -202,8 +203,8 @@ xmlParserInputPtr RefuseEntity(const char* url, const char*, xmlParserCtxtPtr) {
 }
 
 int ReadFromFile(void* file, char* buffer, int length) {
-  const std::size_t read = std::fread(buffer, 1, static_cast<std::size_t>(length),
-                                      static_cast<std::FILE*>(file));
+  const std::size_t read =
+      std::fread(buffer, 1, static_cast<std::size_t>(length), static_cast<std::FILE*>(file));
   return std::ferror(static_cast<std::FILE*>(file)) ? -1 : static_cast<int>(read);
 }
 
