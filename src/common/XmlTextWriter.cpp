@@ -3,15 +3,6 @@
 #include "common/Utf8.h"
 
 namespace vorla {
-namespace {
-
-// The characters of XML 1.0 (surrogates never come out of the decoder).
-bool IsXmlCharacter(char32_t c) {
-  if (c < 0x20) return c == '\t' || c == '\n' || c == '\r';
-  return c != 0xFFFE && c != 0xFFFF;
-}
-
-}  // namespace
 
 void XmlTextWriter::AppendEscaped(std::string& out, std::string_view text) {
   Utf8Decoder decoder(text);

@@ -6,6 +6,12 @@
 
 namespace vorla {
 
+// Whether XML 1.0 can carry the character.
+constexpr bool IsXmlCharacter(char32_t c) {
+  if (c < 0x20) return c == '\t' || c == '\n' || c == '\r';
+  return !(c >= 0xD800 && c <= 0xDFFF) && c != 0xFFFE && c != 0xFFFF && c <= 0x10FFFF;
+}
+
 // Writes an XML document as text into a string. Texts are UTF-8; the writer escapes the
 // five markup characters and keeps the document well-formed whatever it is given: a
 // character XML 1.0 cannot carry (control characters, U+FFFE, U+FFFF) is written as the
