@@ -4,15 +4,15 @@
 #include <tuple>
 
 #include "SampleDictionaries.h"
-#include "common/ImportText.h"
+#include "common/Cp1252Import.h"
 #include "dictionaries/AttributeCodes.h"
-#include "dictionaries/DictionaryErrors.h"
 #include "dictionaries/RuleTypes.h"
 #include "dictionaries/UserLexicalRuleEntry.h"
 #include "dictionaries/exchange/CsvDictionaryReader.h"
 #include "dictionaries/exchange/CsvDictionaryWriter.h"
 #include "dictionaries/exchange/CsvFileText.h"
 #include "dictionaries/exchange/CsvSeparator.h"
+#include "dictionaries/exchange/ExchangeErrors.h"
 #include "dictionaries/exchange/ImportNotes.h"
 
 namespace vorla {
@@ -217,20 +217,20 @@ TEST(CsvTextOfFileBytes, ConvertsByTheMarkOrTheLookOfTheBytes) {
     EXPECT_EQ(CsvTextOfFileBytes(bytes), text) << bytes;
 }
 
-TEST(ImportUtf8Text, ApproximatesWhatWindows1252Lacks) {
-  const std::tuple<std::string_view, ImportTextRole, std::string_view> cases[] = {
+TEST(ImportedTextToCp1252, ApproximatesWhatWindows1252Lacks) {
+  const std::tuple<std::string_view, ImportedTextRole, std::string_view> cases[] = {
       {"a\xE2\x80\x8B"
        "b\xEF\xBB\xBF",
-       ImportTextRole::Other, "ab"},  // zero-width dropped
-      {"x\xE2\x80\x91y", ImportTextRole::Source, "x-y"},
-      {"x\xE2\x80\x91y", ImportTextRole::Other, "x&#8209;y"},
-      {"\xC5\x82\xC5\x91\xE2\x80\x9C\xE2\x82\xAC\xE2\x84\xA2", ImportTextRole::Other,
+       ImportedTextRole::Other, "ab"},  // zero-width dropped
+      {"x\xE2\x80\x91y", ImportedTextRole::Source, "x-y"},
+      {"x\xE2\x80\x91y", ImportedTextRole::Other, "x&#8209;y"},
+      {"\xC5\x82\xC5\x91\xE2\x80\x9C\xE2\x82\xAC\xE2\x84\xA2", ImportedTextRole::Other,
        "l\xF6\x93\x80\x99"},
-      {"\xE2\x80\x83\xE4\xB8\xAD\xC2\x85", ImportTextRole::Other, " \x20\x85"},  // U+0085 kept
-      {"\xC5\x93\xC5\xA0", ImportTextRole::Other, "\x9C\x8A"},
+      {"\xE2\x80\x83\xE4\xB8\xAD\xC2\x85", ImportedTextRole::Other, " \x20\x85"},  // U+0085 kept
+      {"\xC5\x93\xC5\xA0", ImportedTextRole::Other, "\x9C\x8A"},
   };
   for (const auto& [utf8, role, bytes] : cases) {
-    EXPECT_EQ(ImportUtf8Text(utf8, role), bytes) << utf8;
+    EXPECT_EQ(ImportedTextToCp1252(utf8, role), bytes) << utf8;
   }
 }
 
@@ -258,7 +258,7 @@ TEST(ReadCsvDictionary, ChecksWordClassesAndTheImportMark) {
   EXPECT_EQ(fromFinnish.notes, import_note::kWordClass);
   EXPECT_EQ(finnish->count(), 1);
   EXPECT_EQ(Read(*finnish, "[Source Word];[Translation];[Type];[Context Words]\n").result,
-            dict_error::kInvalidContent);
+            exchange_error::kInvalid);
 }
 
 TEST(ReadCsvDictionary, ReadsRulesWithTheirTypeAndRange) {
@@ -286,13 +286,13 @@ TEST(ReadCsvDictionary, ReadsRulesWithTheirTypeAndRange) {
   EXPECT_EQ(skipped.result, 0);
   EXPECT_EQ(skipped.notes, import_note::kRuleType | import_note::kInvalidEntry);
   auto strict = MakeDictionary(DictionaryKind::Normal);
-  EXPECT_EQ(Read(*strict, unknownType).result, dict_error::kInvalidContent);
+  EXPECT_EQ(Read(*strict, unknownType).result, exchange_error::kInvalid);
 
   // A rule table needs its type and context words columns.
   auto noType = MakeDictionary(DictionaryKind::Normal);
   EXPECT_EQ(
       Read(*noType, "[Source Word];[Translation];[Context Words];\nbank;ranta;river;\n").result,
-      dict_error::kInvalidContent);
+      exchange_error::kInvalid);
 }
 
 TEST(ReadCsvDictionary, MergesOnlyIntoADictionaryOfTheSameKind) {
@@ -304,7 +304,7 @@ TEST(ReadCsvDictionary, MergesOnlyIntoADictionaryOfTheSameKind) {
 
   auto normal = MakeSample(DictionaryKind::Normal);
   const int terms = normal->count();
-  EXPECT_EQ(Read(*normal, csv, csv_read::kMerge).result, dict_error::kOtherKind);
+  EXPECT_EQ(Read(*normal, csv, csv_read::kMerge).result, exchange_error::kOtherKind);
   EXPECT_EQ(normal->count(), terms);
   EXPECT_EQ(normal->header.vocsubtype, DictionaryKind::Normal);
 }
@@ -312,7 +312,7 @@ TEST(ReadCsvDictionary, MergesOnlyIntoADictionaryOfTheSameKind) {
 TEST(ReadCsvDictionary, StopsAtTheEntryLimitAndKeepsWhatItRead) {
   auto vocabulary = MakeDictionary(DictionaryKind::Normal);
   const Import import = Read(*vocabulary, "a1;b\na2;b\na3;b\n", 0, 0, 2);
-  EXPECT_EQ(import.result, dict_error::kLimit);
+  EXPECT_EQ(import.result, exchange_error::kTruncated);
   EXPECT_EQ(vocabulary->count(), 2);
 }
 
@@ -331,7 +331,7 @@ TEST(ReadCsvDictionary, ReportsInvalidAndTooLongRows) {
     EXPECT_EQ(skipped.notes, notes) << text;
     EXPECT_EQ(skipping->count(), 1);
     auto strict = MakeDictionary(DictionaryKind::Normal);
-    EXPECT_EQ(Read(*strict, "ok;fine\n" + text).result, dict_error::kInvalidContent) << text;
+    EXPECT_EQ(Read(*strict, "ok;fine\n" + text).result, exchange_error::kInvalid) << text;
   }
 }
 

@@ -8,7 +8,6 @@
 #include "dictionaries/AdjAttrMark.h"
 #include "dictionaries/AttributeCodes.h"
 #include "dictionaries/ContextWords.h"
-#include "dictionaries/DictionaryErrors.h"
 #include "dictionaries/EntryTextCheck.h"
 #include "dictionaries/InvertedTerm.h"
 #include "dictionaries/RuleTypes.h"
@@ -16,6 +15,7 @@
 #include "dictionaries/exchange/CsvColumns.h"
 #include "dictionaries/exchange/CsvSeparator.h"
 #include "dictionaries/exchange/CsvValues.h"
+#include "dictionaries/exchange/ExchangeErrors.h"
 #include "dictionaries/exchange/ImportNotes.h"
 
 namespace vorla {
@@ -360,9 +360,9 @@ int ReadCsvDictionary(Vocabulary& vocabulary, std::string_view text, int flags, 
   std::optional<std::string_view> line = lines.Next();
   std::optional<RowCells> row = line ? SplitRow(*line, separator) : std::nullopt;
   const TableLayout layout = ReadLayout(row);
-  if (merge && layout.kind != vocabulary.header.vocsubtype) return dict_error::kOtherKind;
+  if (merge && layout.kind != vocabulary.header.vocsubtype) return exchange_error::kOtherKind;
   vocabulary.header.vocsubtype = layout.kind;
-  if (!IsAcceptable(vocabulary, layout)) return dict_error::kInvalidContent;
+  if (!IsAcceptable(vocabulary, layout)) return exchange_error::kInvalid;
   if (layout.hasHeader) row.reset();
 
   TableReader reader(vocabulary, layout, merge, notes, maxEntries);
@@ -373,14 +373,14 @@ int ReadCsvDictionary(Vocabulary& vocabulary, std::string_view text, int flags, 
         case RowOutcome::Skipped:
           break;
         case RowOutcome::Invalid:
-          if (!skipInvalid) return dict_error::kInvalidContent;
+          if (!skipInvalid) return exchange_error::kInvalid;
           notes |= import_note::kInvalidEntry;
           break;
         case RowOutcome::Refused:
-          if (!skipInvalid) return dict_error::kInvalidContent;
+          if (!skipInvalid) return exchange_error::kInvalid;
           break;
         case RowOutcome::LimitReached:
-          return dict_error::kLimit;
+          return exchange_error::kTruncated;
       }
     }
     line = lines.Next();
