@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <tuple>
 
@@ -14,10 +15,13 @@
 #include "dictionaries/exchange/CsvSeparator.h"
 #include "dictionaries/exchange/ExchangeErrors.h"
 #include "dictionaries/exchange/ImportNotes.h"
+#include "dictionaries/exchange/XlsxDictionary.h"
+#include "support/TempHome.h"
 
 namespace vorla {
 namespace {
 
+namespace fs = std::filesystem;
 using test::MakeDictionary;
 using test::MakeSample;
 
@@ -87,7 +91,8 @@ TEST(WriteCsvDictionary, QuotesEntryTextsHoldingTheSeparatorOrAQuote) {
   EXPECT_EQ(back->At(0).target, "say \"hi\"");
 }
 
-// Every kind in both header languages: what is read back writes the same table again.
+// Every kind in both header languages, as CSV and as a workbook: what is read back writes
+// the same table again.
 TEST(CsvDictionary, RoundTripsEveryKindInBothHeaderLanguages) {
   for (const DictionaryKind kind : {DictionaryKind::Normal, DictionaryKind::Phrases,
                                     DictionaryKind::ContextRules, DictionaryKind::Disambiguation}) {
@@ -115,6 +120,17 @@ TEST(CsvDictionary, RoundTripsEveryKindInBothHeaderLanguages) {
                     .result,
                 0);
       EXPECT_EQ(CsvOf(*other, language), csv);
+
+      std::string workbook;
+      ASSERT_EQ(WriteXlsxDictionary(*sample, workbook, language, {test::CurrentHome()}), 0);
+      const fs::path path = test::CurrentHome() / "dictionary.xlsx";
+      std::ofstream(path, std::ios::binary)
+          .write(workbook.data(), static_cast<std::streamsize>(workbook.size()));
+      auto fromWorkbook = MakeDictionary(DictionaryKind::Normal);
+      std::uint32_t notes = 0;
+      ASSERT_EQ(ReadXlsxDictionary(*fromWorkbook, path, 0, notes, test::kMaxSize, 32'000'000), 0);
+      EXPECT_EQ(notes, 0u);
+      EXPECT_EQ(CsvOf(*fromWorkbook, language), csv);
     }
   }
 }
