@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <tuple>
 
@@ -348,6 +350,28 @@ TEST(ReadCsvDictionary, ReportsInvalidAndTooLongRows) {
     EXPECT_EQ(skipping->count(), 1);
     auto strict = MakeDictionary(DictionaryKind::Normal);
     EXPECT_EQ(Read(*strict, "ok;fine\n" + text).result, exchange_error::kInvalid) << text;
+  }
+}
+
+// The CSV fuzz target's seeds include the table of each sample dictionary, which must stay
+// what the writer makes; VORLA_UPDATE_FUZZ_CORPUS=1 writes them again.
+TEST(CsvFuzzCorpus, SampleSeedsAreTheWritersTables) {
+  const fs::path corpus = VORLA_CSV_FUZZ_CORPUS;
+  const bool update = std::getenv("VORLA_UPDATE_FUZZ_CORPUS") != nullptr;
+  const std::pair<const char*, DictionaryKind> seeds[] = {
+      {"normal.csv", DictionaryKind::Normal},
+      {"phrases.csv", DictionaryKind::Phrases},
+      {"context-rules.csv", DictionaryKind::ContextRules},
+      {"disambiguation.csv", DictionaryKind::Disambiguation},
+  };
+  for (const auto& [file, kind] : seeds) {
+    const std::string csv = CsvOf(*MakeSample(kind), UiLanguage::Finnish);
+    if (update) {
+      std::ofstream(corpus / file, std::ios::binary) << csv;
+      continue;
+    }
+    std::ifstream in(corpus / file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), csv) << file;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -106,7 +107,7 @@ TEST(WriteWorkbook, ReadsBackWhatItWrote) {
             "007;123;a&b<c> \x80\r\n"
             "same;same;\"x;\"\"y\"\"\";0\r\n"
             "1;2;3;4;5;6;7;8;9;10;11;12;13;14\r\n"  // columns A to N
-            "1234567890;\"&#8209;\"\r\n");  // the reference holds the separator
+            "1234567890;\"&#8209;\"\r\n");          // the reference holds the separator
 }
 
 TEST(ReadWorkbook, ReadsWorkbooksOthersWrote) {
@@ -229,6 +230,30 @@ TEST(WriteWorkbook, NamesItsWorkingCopiesByTheStoredCounter) {
   EXPECT_EQ(WriteWorkbook("a", none, {folder / "missing", kLimit}),
             exchange_error::kWorkbookNotMade);
   EXPECT_TRUE(none.empty());
+}
+
+// The fuzz target's seeds: our workbook (which must stay what the writer makes), those of
+// the independent tools and hostile ones. VORLA_UPDATE_FUZZ_CORPUS=1 writes them again.
+TEST(WorkbookFuzzCorpus, SeedsAreCurrent) {
+  const fs::path corpus = VORLA_WORKBOOK_FUZZ_CORPUS;
+  const std::string ours = Written(kTable);
+  if (std::getenv("VORLA_UPDATE_FUZZ_CORPUS") == nullptr) {
+    EXPECT_EQ(ReadFile(corpus / "ours.xlsx"), ours);
+    return;
+  }
+  const std::string padding(1'000'000, ' ');
+  const std::tuple<std::string, std::string> seeds[] = {
+      {"ours.xlsx", ours},
+      {"openpyxl.xlsx", ToolWorkbook("make-openpyxl")},
+      {"shared.xlsx", ToolWorkbook("make-shared")},
+      {"rich.xlsx", ToolWorkbook("make-rich")},
+      {"inflation.xlsx", Workbook("", Sheet("<row/>" + padding))},
+      {"not-a-zip.xlsx", "PK\x03\x04 not really an archive"},
+  };
+  for (const auto& [name, bytes] : seeds) {
+    std::ofstream(corpus / name, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
 }
 
 }  // namespace
