@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <charconv>
 #include <memory>
 #include <optional>
@@ -23,13 +24,17 @@ struct ReadFailure {
 };
 
 std::string CellText(const std::string& utf8) {
-  return ImportedTextToCp1252(utf8, ImportedTextRole::Other);
+  const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return ascii ? utf8 : ImportedTextToCp1252(utf8, ImportedTextRole::Other);
 }
 
 std::unique_ptr<XmlPullReader> OpenPart(const std::string& part, std::size_t maxLength) {
   XmlReaderOptions options;
   options.maxTextBytes = maxLength;
-  options.keepWhiteSpace = true;
+  // White space between the elements is not wanted; a cell of nothing but white space reads
+  // as empty, which is what the dictionary reader's trimming makes of it anyway.
+  options.keepWhiteSpace = false;
   return OpenXmlBytes(part, options);
 }
 
@@ -136,7 +141,8 @@ class SheetReader {
 
  private:
   void ReadRow(XmlPullReader& reader) {
-    std::string line;
+    std::string& line = line_;
+    line.clear();
     int written = 0;  // the column the line has reached
     std::optional<int> previous;
     int depth = 1;
@@ -216,6 +222,7 @@ class SheetReader {
   const std::vector<std::string>& strings_;
   std::string& out_;
   const std::size_t limit_;
+  std::string line_;  // the row being read, its room kept from row to row
 };
 
 int ReadArchive(ZipReader& archive, std::string& out, std::size_t maxLength) {
