@@ -225,31 +225,31 @@ class SheetReader {
   std::string line_;  // the row being read, its room kept from row to row
 };
 
+// Reads a part: false when the archive has none, which only the shared strings may lack.
+bool ReadPart(ZipReader& archive, std::string_view name, std::size_t maxLength, std::string& part,
+              bool optional) {
+  switch (archive.ReadEntry(name, maxLength, part)) {
+    case ZipEntryRead::Read:
+      return true;
+    case ZipEntryRead::Missing:
+      if (optional) return false;
+      throw ReadFailure{exchange_error::kInvalid};
+    case ZipEntryRead::TooLarge:
+      throw ReadFailure{exchange_error::kTruncated};
+    case ZipEntryRead::Failed:
+      break;
+  }
+  throw ReadFailure{exchange_error::kCannotOpen};
+}
+
 int ReadArchive(ZipReader& archive, std::string& out, std::size_t maxLength) {
   try {
     std::vector<std::string> strings;
     std::string part;
-    switch (archive.ReadEntry(workbook_part::kSharedStrings, maxLength, part)) {
-      case ZipEntryRead::Read:
-        strings = ReadSharedStrings(part, maxLength);
-        break;
-      case ZipEntryRead::Missing:
-        break;
-      case ZipEntryRead::TooLarge:
-        return exchange_error::kTruncated;
-      case ZipEntryRead::Failed:
-        return exchange_error::kCannotOpen;
+    if (ReadPart(archive, workbook_part::kSharedStrings, maxLength, part, true)) {
+      strings = ReadSharedStrings(part, maxLength);
     }
-    switch (archive.ReadEntry(workbook_part::kWorksheet, maxLength, part)) {
-      case ZipEntryRead::Read:
-        break;
-      case ZipEntryRead::Missing:
-        return exchange_error::kInvalid;
-      case ZipEntryRead::TooLarge:
-        return exchange_error::kTruncated;
-      case ZipEntryRead::Failed:
-        return exchange_error::kCannotOpen;
-    }
+    ReadPart(archive, workbook_part::kWorksheet, maxLength, part, false);
     std::string text;
     SheetReader(strings, text, maxLength).Read(part, maxLength);
     out.append(text);
