@@ -5,11 +5,12 @@
 
 #include "AccountCommands.h"
 #include "TranslationCommands.h"
+#include "UpdateCommands.h"
 
 namespace vorla::sim {
 
 const SimCommand* FindSimCommand(std::string_view name) {
-  for (const std::span<const SimCommand> commands : {AccountCommands(), TranslationCommands()}) {
+  for (const std::span<const SimCommand> commands : {AccountCommands(), TranslationCommands(), UpdateCommands()}) {
     const auto found = std::ranges::find(commands, name, &SimCommand::name);
     if (found != commands.end()) return &*found;
   }
