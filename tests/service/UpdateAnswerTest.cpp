@@ -2,6 +2,8 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -216,31 +218,38 @@ TEST(UpdateTexts, PercentagesReachAHundredForTheLargestInstaller) {
             "Ladattu 2/23437 KB  (0%)");
 }
 
-TEST(InstallerFile, StoredInAFolderOfItsOwnAndReadBack) {
+TEST(InstallerFile, StoredAsANewFileOfAFolderOfItsOwnAndReadBack) {
   const std::filesystem::path appData =
       std::filesystem::temp_directory_path() / ("vorla-installer-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(appData);
+  std::filesystem::create_directories(appData / "update-2");
+  EXPECT_EQ(CreateUpdateFolder(appData), appData / "update-1");
+  // A name taken by anything is passed over.
+  EXPECT_EQ(CreateUpdateFolder(appData), appData / "update-3");
+
+  const std::filesystem::path folder = appData / "update-1";
   const std::string bytes = "MZ installer bytes";
   const std::string digest = CMD5Checksum::HexDigest(bytes);
-  const auto first = StoreInstaller(appData, "Setup.exe", bytes, bytes.size(), digest.substr(0, 1));
-  ASSERT_TRUE(first);
-  EXPECT_EQ(*first, appData / "update-1" / "Setup.exe");
-  // A second one, or a name taken by something else, never replaces the first.
-  std::filesystem::create_directory(appData / "update-2");
-  const auto second = StoreInstaller(appData, "Setup.exe", bytes, bytes.size(), digest);
-  ASSERT_TRUE(second);
-  EXPECT_EQ(*second, appData / "update-3" / "Setup.exe");
-  const auto permissions = std::filesystem::status(*second).permissions();
+  const auto stored = StoreInstaller(folder, "Setup.exe", bytes, bytes.size(), digest.substr(0, 1));
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(*stored, folder / "Setup.exe");
+  const auto permissions = std::filesystem::status(*stored).permissions();
   EXPECT_EQ(permissions & (std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec |
                            std::filesystem::perms::others_exec),
             std::filesystem::perms::none);
+  // An existing file is never replaced, nor removed.
+  EXPECT_FALSE(StoreInstaller(folder, "Setup.exe", "other", 5, CMD5Checksum::HexDigest("other")));
+  std::ifstream in(*stored, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes);
 
   // A wrong size, digest or name stores nothing.
-  EXPECT_FALSE(StoreInstaller(appData, "Setup.exe", bytes, bytes.size() + 1, digest));
-  EXPECT_FALSE(StoreInstaller(appData, "Setup.exe", bytes, bytes.size(), "0" + digest.substr(1)));
-  EXPECT_FALSE(StoreInstaller(appData, "../Setup.exe", bytes, bytes.size(), digest));
-  EXPECT_FALSE(StoreInstaller(appData, std::string(300, 'a'), bytes, bytes.size(), digest));
-  EXPECT_FALSE(std::filesystem::exists(appData / "update-4"));
+  const std::filesystem::path empty = appData / "update-3";
+  EXPECT_FALSE(StoreInstaller(empty, "Setup.exe", bytes, bytes.size() + 1, digest));
+  EXPECT_FALSE(StoreInstaller(empty, "Setup.exe", bytes, bytes.size(),
+                              (digest[0] == '0' ? "1" : "0") + digest.substr(1)));
+  EXPECT_FALSE(StoreInstaller(empty, "../Setup.exe", bytes, bytes.size(), digest));
+  EXPECT_FALSE(StoreInstaller(empty, std::string(255, 'a'), bytes, bytes.size(), digest));
+  EXPECT_TRUE(std::filesystem::is_empty(empty));
+  EXPECT_FALSE(std::filesystem::exists(appData / "Setup.exe"));
   std::filesystem::remove_all(appData);
 }
 

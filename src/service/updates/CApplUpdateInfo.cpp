@@ -195,15 +195,27 @@ void CApplUpdateInfo::OnDownloadResult(int result) {
   view.EnableStartButton(true);
 }
 
-bool CApplUpdateInfo::StoreDownload() {
+std::optional<std::filesystem::path> CApplUpdateInfo::StoreDownload(
+    const std::filesystem::path& folder) const {
+  if (!answer_ || answer_->offer != UpdateOffer::Installer || !download_) return std::nullopt;
+  return StoreInstaller(folder, answer_->text, ViewOf(*download_), answer_->fileSize,
+                        answer_->digestPrefix);
+}
+
+bool CApplUpdateInfo::StoreInUpdateFolder() {
   if (!answer_ || answer_->offer != UpdateOffer::Installer || !download_) return false;
-  installerPath_ = StoreInstaller(state_.GetConfig().Dirs().appData, answer_->text,
-                                  ViewOf(*download_), answer_->fileSize, answer_->digestPrefix);
+  const auto folder = CreateUpdateFolder(state_.GetConfig().Dirs().appData);
+  if (!folder) return false;
+  installerPath_ = StoreDownload(*folder);
+  if (!installerPath_) {
+    std::error_code ignored;
+    std::filesystem::remove(*folder, ignored);
+  }
   return installerPath_.has_value();
 }
 
 bool CApplUpdateInfo::InstallUpdate() {
-  const bool stored = StoreDownload();
+  const bool stored = StoreInUpdateFolder();
   if (view_) view_->SetCloseButtonText(kUpdateCloseText.In(language_));
   if (!stored) {
     phase_ = UpdateState::Failed;

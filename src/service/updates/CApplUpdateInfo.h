@@ -98,10 +98,11 @@ class CApplUpdateInfo final : public UnknownImpl<IHttpConnObserver> {
   // Downloads the offered file into memory: 0, 2 (no answer, a short one, or cancelled) or
   // 17 (its digest does not match).
   int RunUpdateDownload();
-  // Stores the downloaded installer (InstallerFile.h); false for a file offer, or when it
-  // cannot be written or does not read back whole and matching.
-  bool StoreDownload();
-  // Stores the installer and hands it to the desktop's opener, then tells the observer.
+  // Stores the downloaded installer as a new file of the folder (StoreInstaller); nothing
+  // for a file offer, or when it cannot be written or does not read back whole and matching.
+  std::optional<std::filesystem::path> StoreDownload(const std::filesystem::path& folder) const;
+  // Stores the installer in a new folder of the application data and hands it to the
+  // desktop's opener as a file, then tells the observer.
   bool InstallUpdate();
 
   UpdateState State() const { return phase_; }
@@ -141,6 +142,7 @@ class CApplUpdateInfo final : public UnknownImpl<IHttpConnObserver> {
   // Makes the client ready for the next exchange; false once the window has closed.
   bool PrepareClient();
   void ShowProgress(std::int64_t bytesSoFar);
+  bool StoreInUpdateFolder();
   std::string Text(int message, std::string_view value = {}) const;
 
   TranslatorState& state_;

@@ -15,23 +15,16 @@ namespace {
 
 constexpr int kMostFolders = 1000;
 
-// A new, empty folder; nothing when none could be made.
-std::optional<std::filesystem::path> CreateOwnFolder(const std::filesystem::path& parent) {
-  for (int number = 1; number <= kMostFolders; ++number) {
-    const std::filesystem::path folder = parent / ("update-" + std::to_string(number));
-    std::error_code error;
-    // False, without an error, when the name exists already (even as a link): try the next.
-    if (std::filesystem::create_directory(folder, error)) return folder;
-    if (error) return std::nullopt;
-  }
-  return std::nullopt;
-}
-
-bool WriteWhole(const std::filesystem::path& path, std::string_view bytes) {
-  const UniqueFile file = CreateFileExclusively(path);
+// A new file with the bytes; a file that was there already is left alone, a new one that
+// could not be written whole is removed.
+bool WriteNewFile(const std::filesystem::path& path, std::string_view bytes) {
+  UniqueFile file = CreateFileExclusively(path);
   if (!file) return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  return std::fflush(file.get()) == 0 && written;
+  if (std::fclose(file.release()) == 0 && written) return true;
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+  return false;
 }
 
 std::optional<std::string> ReadWhole(const std::filesystem::path& path, std::int32_t atMost) {
@@ -51,22 +44,32 @@ bool HasDigestPrefix(std::string_view bytes, std::string_view prefix) {
   return IsDigestPrefix(prefix) && CMD5Checksum::HexDigest(bytes).starts_with(prefix);
 }
 
-std::optional<std::filesystem::path> StoreInstaller(const std::filesystem::path& appData,
+std::optional<std::filesystem::path> CreateUpdateFolder(const std::filesystem::path& appData) {
+  for (int number = 1; number <= kMostFolders; ++number) {
+    const std::filesystem::path folder = appData / ("update-" + std::to_string(number));
+    std::error_code error;
+    // False, without an error, when the name exists already (even as a link): try the next.
+    if (std::filesystem::create_directory(folder, error)) return folder;
+    if (error) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::filesystem::path> StoreInstaller(const std::filesystem::path& folder,
                                                     std::string_view name, std::string_view bytes,
                                                     std::int32_t size,
                                                     std::string_view digestPrefix) {
   if (!IsPlainFileName(name) || size < 1) return std::nullopt;
-  const auto folder = CreateOwnFolder(appData);
-  if (!folder) return std::nullopt;
-  const std::filesystem::path path = *folder / std::string(name);
-  const bool stored = path.native().size() + 1 <= kLongestInstallerPath && WriteWhole(path, bytes);
-  const auto readBack = stored ? ReadWhole(path, size) : std::nullopt;
+  const std::filesystem::path path = folder / std::string(name);
+  if (path.native().size() + 1 > kLongestInstallerPath) return std::nullopt;
+  if (!WriteNewFile(path, bytes)) return std::nullopt;
+  const auto readBack = ReadWhole(path, size);
   if (readBack && readBack->size() == static_cast<std::size_t>(size) &&
       HasDigestPrefix(*readBack, digestPrefix)) {
     return path;
   }
   std::error_code ignored;
-  std::filesystem::remove_all(*folder, ignored);
+  std::filesystem::remove(path, ignored);
   return std::nullopt;
 }
 
