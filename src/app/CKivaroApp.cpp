@@ -18,6 +18,7 @@
 #include "ui/dialogs/QtMessageBox.h"
 #include "ui/dialogs/QtPriceConfirmation.h"
 #include "ui/dialogs/QtQuotaNotice.h"
+#include "ui/dialogs/UpdateWindow.h"
 #include "ui/main/CommandIds.h"
 #include "ui/main/ProductIcon.h"
 #include "ui/main/ScreenScale.h"
@@ -72,7 +73,8 @@ void CKivaroApp::InitInstance() {
   AddTrayIcon();
   mainFrame_->ShowStatusText(UiText(kUserGuideHint, config_->GetUiLanguage()));
   // The user is logged out until something needs the service: a translation, the account
-  // window or "Log in..." logs in then.
+  // window or "Log in..." logs in then; so does the check for updates at start.
+  StartUpdateCheck();
   mainFrame_->SourcePane().setFocus();
 }
 
@@ -98,12 +100,31 @@ void CKivaroApp::PlugInTranslator() {
 
   TranslatorState::LoginHooks login;
   login.connections = connections_;
-  login.prompt =
+  auto prompt =
       std::make_shared<QtLoginPrompt>(questions_, config_, state, mainFrame_->GetOpener());
+  // A client too old to log in offers its update beside the login dialog.
+  prompt->SetClientTooOldHandler([frame](QWidget* dialog) {
+    if (frame) {
+      UpdateWindow::Show(dialog, frame->UpdateServices(),
+                         {.silent = false, .attempts = 4, .versionCheck = true});
+    }
+  });
+  login.prompt = std::move(prompt);
   login.statusBar = mainFrame_->LoginStatusBar();
   login.observer = translator_.get();
   login.lexicons = dictionaries_;
   state.SetLoginHooks(std::move(login));
+}
+
+void CKivaroApp::StartUpdateCheck() {
+  const TranslatorState& state = translator_->State();
+  if (state.GetUserName().empty() || state.GetAvailablePairs() == 0 ||
+      !config_->UpdateCheckEnabled()) {
+    return;
+  }
+  // Hidden until it finds an update; without a stored password it shows nothing.
+  UpdateWindow::Show(mainFrame_.get(), mainFrame_->UpdateServices(),
+                     {.silent = true, .attempts = 1, .versionCheck = false});
 }
 
 void CKivaroApp::MeasureDisplay() {

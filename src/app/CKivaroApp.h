@@ -52,6 +52,8 @@ class CKivaroApp final : private TrayActions {
 
  private:
   void MeasureDisplay();
+  // The silent check for updates at start, when a user is stored and it is on ("UpdInf1").
+  void StartUpdateCheck();
   // The translator's and the logins' hooks: the window's side and the questions.
   void PlugInTranslator();
   void AddTrayIcon();

@@ -18,5 +18,6 @@ void AddPriceCommand(CLI::App& app, CliContext& context);
 void AddTranslateCommand(CLI::App& app, CliContext& context);
 void AddTranslateFileCommand(CLI::App& app, CliContext& context);
 void AddTranslateUrlCommand(CLI::App& app, CliContext& context);
+void AddUpdateCommand(CLI::App& app, CliContext& context);
 
 }  // namespace vorla::cli

@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
   vorla::cli::AddTranslateCommand(app, context);
   vorla::cli::AddTranslateFileCommand(app, context);
   vorla::cli::AddTranslateUrlCommand(app, context);
+  vorla::cli::AddUpdateCommand(app, context);
 
   try {
     app.parse(argc, argv);

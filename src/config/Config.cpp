@@ -39,6 +39,11 @@ void Config::CleanDocumentsWorkFolder() const {
   DeleteDocumentFiles(dirs_.documentsWork);
 }
 
+void Config::SetUpdateCheckEnabled(bool enabled) {
+  updateCheck_.store(enabled);
+  settings_.WriteBoolean("UpdInf1", enabled);
+}
+
 void Config::SetDisplayMetrics(const DisplayMetrics& metrics) {
   std::lock_guard lock(mutex_);
   display_ = metrics;

@@ -74,6 +74,8 @@ class Config final : public UnknownImpl<IConfig> {
   void SetUiLanguage(UiLanguage language) { uiLanguage_.store(language); }
 
   bool UpdateCheckEnabled() const { return updateCheck_.load(); }
+  // The automatic update check at start ("UpdInf1"), written at once.
+  void SetUpdateCheckEnabled(bool enabled);
 
   const Directories& Dirs() const { return dirs_; }
   // ResolveDirectoryPath against this configuration's application data; path is UTF-8.

@@ -52,6 +52,8 @@ class DesktopAppTest : public testing::Test {
     state.SetRemember(true);
     state.SetUserName("demo");
     state.SetPasswordDigest(CMD5Checksum::HexDigest("demo"), 4);
+    // The tests that check for updates at start turn it on again.
+    state.GetConfig().SetUpdateCheckEnabled(false);
   }
 
   static Settings StoredSettings() {

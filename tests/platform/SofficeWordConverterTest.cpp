@@ -4,11 +4,13 @@
 #include <iterator>
 
 #include "common/Utf8.h"
+#include "documents/files/PaneSaving.h"
 #include "documents/rtf/PlainText.h"
 #include "documents/rtf/RtfReader.h"
 #include "documents/rtf/RtfWriter.h"
 #include "platform/ChildProcess.h"
 #include "platform/SofficeWordConverter.h"
+#include "support/RecordingFileCommandHost.h"
 #include "support/TempHome.h"
 #include "translation/DocumentFormat.h"
 
@@ -121,6 +123,39 @@ TEST_F(SofficeWordConverterTest, OtherFormatsAndBrokenDocumentsGiveNothing) {
   EXPECT_FALSE(Converter().ConvertFromWord(report_, kFormatPdf, WordResult::kRtf));
   EXPECT_FALSE(Converter().ConvertToWord("{\\rtf1 x}", kFormatRtf));
   EXPECT_FALSE(Converter().ConvertFromWord("PK\x03\x04 not a zip", kFormatDocx, WordResult::kRtf));
+}
+
+// A pane whose Word documents the converter makes, as the main window's are.
+class ConvertingPane final : public SavedPane {
+ public:
+  explicit ConvertingPane(RichDocument document) : document_(std::move(document)) {}
+  std::string PlainRtf() override { return RtfWriter().Write(document_); }
+  std::string PlainText() override { return PaneText(document_, StreamEncoding::Utf8); }
+  std::optional<std::string> ConvertToWord(std::string_view rtf, int format) override {
+    return Converter().ConvertToWord(rtf, format);
+  }
+
+ private:
+  RichDocument document_;
+};
+
+TEST_F(SofficeWordConverterTest, APaneSavedAsWordIsADocxThatPandocReads) {
+  const fs::path folder = test::CurrentHome() / "saved";
+  fs::create_directories(folder);
+  ConvertingPane pane(
+      RtfReader().Read("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Calibri;}}Saved {\\b pane} text.\\par "
+                       "Toinen kappale \\'e4\\'f6.\\par}"));
+  test::RecordingHost host;
+  // The save dialog's third filter is "Word document" when Word can save.
+  EXPECT_EQ(SavePaneToFile((folder / "summary").string(), 3, {true, true}, pane, host,
+                           UiLanguage::English),
+            SaveOutcome::Saved);
+  EXPECT_TRUE(host.messages.empty());
+  const std::string docx = ReadFile(folder / "summary.docx");
+  ASSERT_TRUE(docx.starts_with("PK")) << "a zip package";
+  const std::string markdown = PandocMarkdown(docx);
+  EXPECT_NE(markdown.find("Saved **pane** text."), std::string::npos) << markdown;
+  EXPECT_NE(markdown.find("Toinen kappale \xC3\xA4\xC3\xB6."), std::string::npos) << markdown;
 }
 
 TEST(SofficeWordConverter, WithoutTheProgramWordIsNotAvailableAndNothingConverts) {

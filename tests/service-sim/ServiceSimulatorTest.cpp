@@ -183,10 +183,12 @@ TEST_F(AccountCommandsTest, LoginStatuses) {
   }
   simulator_.context().minimumVersion = "3.1.3";
   const std::string demo = PasswordDigest("demo");
-  EXPECT_EQ(Post(simulator_, LoginBody("demo", demo, "3.1.2", "&vchkt=1")).second,
-            Int32s({15}) + block);
-  EXPECT_EQ(Post(simulator_, LoginBody("demo", demo, "3.1.3", "&vchkt=1")).second.substr(0, 4),
+  // An old client is refused unless it logs in only to check for its update.
+  EXPECT_EQ(Post(simulator_, LoginBody("demo", demo, "3.1.2")).second, Int32s({15}) + block);
+  EXPECT_EQ(Post(simulator_, LoginBody("demo", demo, "3.1.2", "&vchkt=1")).second.substr(0, 4),
             Int32s({0}));
+  EXPECT_EQ(Post(simulator_, LoginBody("demo", demo, "3.1.3")).second.substr(0, 4), Int32s({0}));
+  simulator_.context().minimumVersion.clear();
   EXPECT_EQ(Post(simulator_, LoginBody("demo", demo)).second.size(), 4u + 76u);
 }
 

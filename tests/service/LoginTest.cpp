@@ -198,15 +198,14 @@ TEST(Login, RefusedAccountsAndOldClients) {
   TranslatorState::LoginOptions options;
   options.attempts = 1;
   options.forceDialog = true;
-  options.versionCheck = true;
   f.prompt_->answers.push_back({"demo", "demo"});
   EXPECT_EQ(f.state_->Login(options), 15);
-  EXPECT_EQ(*f.Requests("chkrauth").back().Field("vchkt"), "1");
-  // Without the check the same client logs in.
-  options.versionCheck = false;
+  EXPECT_EQ(f.Requests("chkrauth").back().Field("vchkt"), nullptr);
+  // Asking for the version check, the same client logs in to fetch its update.
+  options.versionCheck = true;
   f.prompt_->answers.push_back({"demo", "demo"});
   EXPECT_EQ(f.state_->Login(options), 0);
-  EXPECT_EQ(f.Requests("chkrauth").back().Field("vchkt"), nullptr);
+  EXPECT_EQ(*f.Requests("chkrauth").back().Field("vchkt"), "1");
 }
 
 TEST(Login, FailedLexiconListsFailTheLogin) {

@@ -181,3 +181,32 @@ TEST(QtLoginPrompt, TheLinksOpenThePasswordAndSupportPages) {
 
 }  // namespace
 }  // namespace vorla
+
+namespace vorla {
+namespace {
+
+TEST(QtLoginPrompt, AClientTooOldToLogInOffersItsUpdateBesideTheDialog) {
+  QtLoginFixture f;
+  f.sim_.context().minimumVersion = "3.2";
+  std::vector<QWidget*> offeredBeside;
+  f.prompt->SetClientTooOldHandler([&](QWidget* dialog) { offeredBeside.push_back(dialog); });
+  QWidget* second = nullptr;
+  OnModal<LoginDialog>([&](LoginDialog& first) {
+    Answer(first, "demo", "demo");
+    OnModal<LoginDialog>([&](LoginDialog& again) {
+      second = &again;
+      EXPECT_EQ(again.Prompt().text(),
+                "Login failed - the client program must be updated to a new version");
+      QTest::qWait(50);
+      again.reject();
+    });
+  });
+  auto login = f.LogInFromWorker();
+  ASSERT_TRUE(login.WaitWithEvents());
+  EXPECT_EQ(login.Result(), 15);
+  ASSERT_EQ(offeredBeside.size(), 1u);
+  EXPECT_EQ(offeredBeside[0], second);
+}
+
+}  // namespace
+}  // namespace vorla

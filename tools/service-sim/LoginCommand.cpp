@@ -80,7 +80,8 @@ SimAnswer Refuse(std::int32_t status) {
 SimAnswer CheckAuthentication(const SimRequest& request, SimContext& context) {
   const LoginRequest login = DecodeLoginRequest(request);
   if (!login.refusal.empty()) return MalformedRequest("chkrauth", login.refusal);
-  if (login.versionCheck && !context.minimumVersion.empty() &&
+  // A client older than the service supports logs in only to ask for its update.
+  if (!login.versionCheck && !context.minimumVersion.empty() &&
       VersionParts(login.version) < VersionParts(context.minimumVersion)) {
     return Refuse(kClientTooOld);
   }

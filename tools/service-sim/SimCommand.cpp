@@ -6,12 +6,13 @@
 #include "AccountCommands.h"
 #include "DictionaryCommands.h"
 #include "TranslationCommands.h"
+#include "UpdateCommands.h"
 
 namespace vorla::sim {
 
 const SimCommand* FindSimCommand(std::string_view name) {
   for (const std::span<const SimCommand> commands :
-       {AccountCommands(), DictionaryCommands(), TranslationCommands()}) {
+       {AccountCommands(), DictionaryCommands(), TranslationCommands(), UpdateCommands()}) {
     const auto found = std::ranges::find(commands, name, &SimCommand::name);
     if (found != commands.end()) return &*found;
   }

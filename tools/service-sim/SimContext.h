@@ -9,6 +9,7 @@
 #include "DictionaryStore.h"
 #include "SimAccounts.h"
 #include "SimRequest.h"
+#include "SimUpdate.h"
 #include "TranslationScript.h"
 
 namespace vorla::sim {
@@ -41,8 +42,11 @@ struct SimContext {
   // The user dictionaries of every account.
   DictionaryStore dictionaries;
   bool secure = false;  // the simulator serves HTTPS
-  // The oldest client version a login with a version check accepts ("3.1.2"); empty: any.
+  // The oldest client version that logs in without a version check ("3.1.2"); an older one
+  // is refused with 15 unless it asks for the check. Empty: any.
   std::string minimumVersion;
+  // What `getupdinf` offers and `dlupd` sends.
+  SimUpdate update;
 
   // The account of the request's session; nothing without a valid one, which the service
   // answers with 15 (translation, price, speech and account commands) or -12 (dictionary

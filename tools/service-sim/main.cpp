@@ -2,6 +2,7 @@
 // without the real one. Serves until interrupted.
 #include <CLI/CLI.hpp>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -11,6 +12,7 @@
 #include "FaultsFile.h"
 #include "ServiceSimulator.h"
 #include "TranslationCommands.h"
+#include "UpdateCommands.h"
 
 namespace {
 
@@ -38,11 +40,21 @@ int main(int argc, char** argv) {
                  "type=, quota=, pairs=, exempt=, status=, maxlen=, maxcount=, maxsize=, "
                  "trtimeout=, filetimeout=, first=, last=, company= as needed");
   app.add_option("--min-version", minimumVersion,
-                 "Oldest client version a login with a version check accepts (3.1.2)");
-  app.add_option(
-      "--faults", faultsFile,
-      "INI file of fault knobs, a section per command ([tr], [chkrauth], [getvoc], ...); "
-      "the README shows them");
+                 "Oldest client version that logs in without a version check (3.1.2); older "
+                 "ones are refused with 15 unless they ask for the check");
+  std::string updateVersion, updateAddress, updateInstaller;
+  int updateStatus = 2;
+  app.add_option("--update-version", updateVersion,
+                 "The version getupdinf offers (3.2.0.0); with --update-address or "
+                 "--update-installer");
+  app.add_option("--update-address", updateAddress, "Offer the update as this web address");
+  app.add_option("--update-installer", updateInstaller,
+                 "Offer the update as this file, which dlupd sends");
+  app.add_option("--update-status", updateStatus, "2: an installer (default); 3: a file")
+      ->check(CLI::Range(2, 3));
+  app.add_option("--faults", faultsFile,
+                 "INI file of fault knobs, a section per command ([tr], [chkrauth], [getvoc], ...); "
+                 "the README shows them");
   CLI11_PARSE(app, argc, argv);
 
   // Blocked before the server's threads start, so that only sigwait below receives them.
@@ -68,12 +80,25 @@ int main(int argc, char** argv) {
     vorla::sim::RegisterAccountCommands(simulator);
     vorla::sim::RegisterDictionaryCommands(simulator);
     vorla::sim::RegisterTranslationCommands(simulator);
+    vorla::sim::RegisterUpdateCommands(simulator);
     vorla::sim::SimContext& context = simulator.context();
     context.accounts.Add(vorla::sim::DemoAccount());
     for (vorla::sim::SimAccount& account : vorla::sim::PriceTestAccounts()) {
       context.accounts.Add(std::move(account));
     }
     context.minimumVersion = minimumVersion;
+    if (!updateVersion.empty()) {
+      const auto version = vorla::sim::ParseVersion(updateVersion);
+      if (!version) throw std::runtime_error("--update-version needs four numbers: 3.2.0.0");
+      if (!updateInstaller.empty()) {
+        context.update.OfferInstaller(
+            *version, std::filesystem::path(updateInstaller).filename().string(),
+            ReadWholeFile(updateInstaller), static_cast<std::uint8_t>(updateStatus));
+      } else {
+        context.update.version = *version;
+        if (!updateAddress.empty()) context.update.address = updateAddress;
+      }
+    }
     vorla::sim::ApplyFaultsFile(faults, simulator);
     if (!usersFile.empty() && !context.accounts.Load(usersFile)) {
       throw std::runtime_error("cannot read the users in " + usersFile);

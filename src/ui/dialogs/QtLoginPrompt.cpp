@@ -1,5 +1,8 @@
 #include "ui/dialogs/QtLoginPrompt.h"
 
+#include <QTimer>
+
+#include "service/LoginResults.h"
 #include "service/RedirectLinks.h"
 #include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/LoginDialog.h"
@@ -33,9 +36,13 @@ QtLoginPrompt::QtLoginPrompt(std::shared_ptr<WindowThreadQuestions> questions,
       state_(state),
       opener_(std::move(opener)) {}
 
+void QtLoginPrompt::SetClientTooOldHandler(std::function<void(QWidget* dialog)> handler) {
+  clientTooOld_ = std::move(handler);
+}
+
 bool QtLoginPrompt::Ask(LoginDialogParameters& parameters) {
   auto ask = [questions = questions_, config = config_, &state = state_, opener = opener_,
-              parent = loginParent, parameters] {
+              parent = loginParent, parameters, clientTooOld = clientTooOld_] {
     QWidget* mainWindow = questions->MainWindow();
     QWidget* owner = parent ? parent.data() : mainWindow;
     LoginDialog dialog(owner, config->GetUiLanguage(), parameters, [&state, opener](int page) {
@@ -43,6 +50,9 @@ bool QtLoginPrompt::Ask(LoginDialogParameters& parameters) {
     });
     dialog.adjustSize();
     dialog.move(LoginDialogPosition(WindowFrame(owner), owner == mainWindow, dialog.width()));
+    if (clientTooOld && parameters.lastResult == kLoginClientTooOld) {
+      QTimer::singleShot(0, &dialog, [&dialog, clientTooOld] { clientTooOld(&dialog); });
+    }
     LoginReply reply{questions->Exec(dialog) == QDialog::Accepted, parameters};
     dialog.TakeAnswers(reply.parameters);
     return std::optional<LoginReply>(std::move(reply));

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "common/Opener.h"
@@ -37,9 +38,14 @@ class QtLoginPrompt final : public LoginPrompt {
   QtLoginPrompt(std::shared_ptr<WindowThreadQuestions> questions, RefPtr<Config> config,
                 const TranslatorState& state, std::shared_ptr<Opener> opener);
 
+  // Called on the window thread with the login dialog once it shows, when the last attempt
+  // was refused because the client is too old (15). Set before the first login.
+  void SetClientTooOldHandler(std::function<void(QWidget* dialog)> handler);
+
   bool Ask(LoginDialogParameters& parameters) override;
 
  private:
+  std::function<void(QWidget*)> clientTooOld_;
   std::shared_ptr<WindowThreadQuestions> questions_;
   RefPtr<Config> config_;
   const TranslatorState& state_;

@@ -18,6 +18,7 @@
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/AccountWindow.h"
 #include "ui/dialogs/LanguagePairDialog.h"
+#include "ui/dialogs/UpdateWindow.h"
 #include "ui/dialogs/WebDialog.h"
 #include "ui/documents/DocumentDrops.h"
 #include "ui/documents/MainWindowDocuments.h"
@@ -255,6 +256,7 @@ void CMainFrame::ConnectCommands() {
   });
   On(kCmdUserAccountInfo,
      [this] { AccountWindow::Open(this, translator_->State(), connections_); });
+  On(kCmdCheckForUpdates, [this] { UpdateWindow::Show(this, UpdateServices(), {}); });
   On(kCmdAbout, [this] { AboutBox::ShowModal(this, translator_->State(), opener_); });
   On(kCmdShowSentenceAlignment,
      [this] { ShowSentenceAlignment(commands_[kCmdShowSentenceAlignment].isChecked()); });
@@ -262,6 +264,10 @@ void CMainFrame::ConnectCommands() {
     translator_->SetSynchronisedScrolling(on);
     alignment_->SetSynchronisedScrolling(on);
   });
+}
+
+UpdateWindowServices CMainFrame::UpdateServices() {
+  return {translator_, connections_, opener_, this};
 }
 
 TextPane& CMainFrame::FocusedPane() const {

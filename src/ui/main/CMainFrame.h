@@ -8,6 +8,7 @@
 #include "common/RefPtr.h"
 #include "config/Config.h"
 #include "translation/CWindowsTranslator.h"
+#include "ui/dialogs/UpdateWindow.h"
 #include "ui/main/MainCommands.h"
 #include "ui/main/PaneArea.h"
 #include "ui/main/StatusLine.h"
@@ -43,6 +44,8 @@ class CMainFrame : public QMainWindow {
   // Where logins report: the status line.
   std::shared_ptr<StatusBar> LoginStatusBar();
   std::shared_ptr<Opener> GetOpener() const { return opener_; }
+  // What the update windows opened over this window work with.
+  UpdateWindowServices UpdateServices();
 
   // "Translate clipboard" and "Auto-Translate clipboard" of the Action menu, which the
   // notification-area menu sends here too; the application's clipboard translation, which

@@ -20,6 +20,7 @@ enum CommandId : int {
   kCmdShowSentenceAlignment = 32794,
   kCmdLogIn = 32798,
   kCmdUserGuide = 32813,
+  kCmdCheckForUpdates = 32814,
   kCmdUndo = 32824,
   kCmdCopy = 32825,
   kCmdCut = 32826,

@@ -81,6 +81,7 @@ std::vector<CommandInfo> BuildCommandTable() {
       {kCmdUserGuide, {"User Guide", "Käyttöopas"}, "F8"},
       {kCmdProductSupport, {"Product support", "Tuotetuki"}, ""},
       {kCmdSendFeedback, {"Send feedback", "Anna palautetta"}, ""},
+      {kCmdCheckForUpdates, {"Check for updates", "Hae päivityksiä"}, ""},
       {kCmdAbout, {"About Vorla Tool", "Tietoja Vorla Toolista"}, ""},
       {kCmdShowSentenceAlignment,
        {"Show sentence alignment", "Näytä virkekohdistus"},
@@ -119,7 +120,9 @@ std::span<const MenuInfo> MainMenuTable() {
       {{"Window", "Ikkuna"},
        {kCmdLayoutSideBySide, kCmdLayoutStacked, kCmdLayoutTabbed, kCmdLayoutResultWindow, kSep,
         kCmdAlwaysOnTop}},
-      {{"Help", "Ohjeet"}, {kCmdUserGuide, kCmdProductSupport, kCmdSendFeedback, kSep, kCmdAbout}},
+      {{"Help", "Ohjeet"},
+       {kCmdUserGuide, kCmdProductSupport, kCmdSendFeedback, kSep, kCmdCheckForUpdates, kSep,
+        kCmdAbout}},
   };
   return menus;
 }
