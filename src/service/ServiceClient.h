@@ -22,6 +22,7 @@ namespace vorla {
 class TranslatorState;
 struct TranslationJob;
 struct PriceRecord;
+struct SpeechSynthesisRequest;
 
 // Repeat modes of the requests that may be repeated after a lost connection.
 inline constexpr int kNeverRepeat = 0;
@@ -162,6 +163,13 @@ class ServiceClient {
   // type and the quota go to the state. The status, 2 for a failed exchange, 10 when
   // cancelled; an expired session logs in again once while retry is 1.
   std::int32_t GetTranslationPrice(TranslationJob& job, PriceRecord* record, int retry);
+
+  // ---- Speech.
+
+  // `cmd=tts`: the audio of the text, inflated when the service compressed it. The status,
+  // 2 for a failed exchange or a short answer, 1 for an answer without usable audio (or
+  // audio beyond kSpeechAudioCap), 10 when cancelled.
+  std::int32_t SynthesizeSpeech(const SpeechSynthesisRequest& request, std::string& audio);
 
   // After an answer reporting an expired session, where the request allowed a re-login
   // (the caller clears what allowed it): forgets the session cookie and logs in again.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -37,6 +38,8 @@ struct SimContext {
   SessionTable sessions;
   // Statuses and result-id answers scripted for `tr` and `gettrprice`.
   TranslationScript translation;
+  // `tts` answers its audio as a zlib stream.
+  std::atomic<bool> compressSpeech{false};
   bool secure = false;  // the simulator serves HTTPS
   // The oldest client version a login with a version check accepts ("3.1.2"); empty: any.
   std::string minimumVersion;
