@@ -5,7 +5,7 @@ find_package(OpenSSL REQUIRED)
 find_package(ICU REQUIRED COMPONENTS uc)
 
 if(NOT VORLA_FUZZ)
-  find_package(Qt6 REQUIRED COMPONENTS Core)
+  find_package(Qt6 REQUIRED COMPONENTS Core Multimedia)
   if(VORLA_BUILD_GUI)
     find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Test)
   endif()

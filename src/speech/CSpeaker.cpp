@@ -5,6 +5,7 @@
 
 #include "common/Utf8.h"
 #include "service/ServiceClient.h"
+#include "speech/ServiceLength.h"
 #include "speech/SpeechAudioFiles.h"
 #include "speech/SpeechMessages.h"
 #include "speech/SpeechText.h"
@@ -20,8 +21,6 @@ constexpr std::int32_t kSpeechFileFailed = 13;
 constexpr std::int32_t kSpeechConnectionFailed = 2;
 constexpr std::int32_t kSpeechLanguageNotAvailable = 23;
 constexpr std::int32_t kSpeechPairNotAvailable = 28;
-// Further languages start at 100; 3 to 99 are never sent.
-constexpr int kFirstFurtherLanguage = 100;
 // The volume the audio file is played at; the service applies the user's volume.
 constexpr int kPlaybackVolume = 1000;
 
@@ -135,23 +134,14 @@ bool CSpeaker::SpeakLocal(std::u16string_view text, std::size_t offset, SpokenPa
 }
 
 bool CSpeaker::ConfirmServiceLength(std::size_t characters, int language) {
-  if (characters <= kServiceSpeechMaxCharacters || lengthWarningShown_) return true;
-  const UiLanguage ui = parts_.config->GetUiLanguage();
-  const std::string limit = std::to_string(kServiceSpeechMaxCharacters);
-  std::string text;
-  if (language >= kLanguageEnglish && language <= kLanguageSwedish) {
-    text = FormatSpeechMessage(SpeechMessage::LongerThanInLanguage, ui,
-                               {limit, limit, LanguageNameInLengthNotice(language, ui)});
-  } else if (language >= kFirstFurtherLanguage) {
-    text = FormatSpeechMessage(SpeechMessage::LongerThan, ui, {limit, limit});
-  } else {
-    return false;
-  }
-  text += " ";
-  text += SpeechMessageText(SpeechMessage::WantToContinue).In(ui);
+  if (lengthWarningShown_) return true;
+  const ServiceLengthCheck check =
+      CheckServiceLength(characters, language, parts_.config->GetUiLanguage());
+  if (check.refused) return false;
+  if (!check.question) return true;
   lengthWarningShown_ = true;
   const MessageAnswer answer = parts_.config->ShowMessage(
-      text, {}, {.buttons = MessageButtons::YesNo, .icon = MessageIcon::Question});
+      *check.question, {}, {.buttons = MessageButtons::YesNo, .icon = MessageIcon::Question});
   return answer == MessageAnswer::Yes;
 }
 
