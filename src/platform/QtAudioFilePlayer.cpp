@@ -7,8 +7,12 @@
 
 namespace vorla {
 
-QtAudioFilePlayer::QtAudioFilePlayer()
-    : player_(new QMediaPlayer), output_(new QAudioOutput(player_)) {
+QtAudioFilePlayer::QtAudioFilePlayer() = default;
+
+void QtAudioFilePlayer::MakePlayer() {
+  if (player_) return;
+  player_ = new QMediaPlayer;
+  output_ = new QAudioOutput(player_);
   player_->setAudioOutput(output_);
   QObject::connect(
       player_, &QMediaPlayer::mediaStatusChanged, player_,
@@ -28,6 +32,7 @@ QtAudioFilePlayer::~QtAudioFilePlayer() {
 bool QtAudioFilePlayer::Play(const std::filesystem::path& file, int volume,
                              std::function<void()> ended) {
   Close();
+  MakePlayer();
   if (output_->device().isNull()) return false;
   output_->setVolume(static_cast<float>(volume) / 1000.0f);
   player_->setSource(QUrl::fromLocalFile(QString::fromStdString(file.string())));

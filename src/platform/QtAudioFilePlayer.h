@@ -9,7 +9,8 @@ class QAudioOutput;
 
 namespace vorla {
 
-// Plays audio files (WAV, MP3) with Qt Multimedia on the thread that made it.
+// Plays audio files (WAV, MP3) with Qt Multimedia on the thread that made it. The media
+// player is made at the first file, so that a window that never plays loads no backend.
 class QtAudioFilePlayer final : public AudioFilePlayer {
  public:
   QtAudioFilePlayer();
@@ -19,10 +20,11 @@ class QtAudioFilePlayer final : public AudioFilePlayer {
   void Close() override;
 
  private:
+  void MakePlayer();
   void Ended();
 
-  QMediaPlayer* player_;
-  QAudioOutput* output_;
+  QMediaPlayer* player_ = nullptr;
+  QAudioOutput* output_ = nullptr;
   std::function<void()> ended_;
 };
 

@@ -78,7 +78,7 @@ void CSpeaker::Speak(SpokenPane pane, int notifyValue) {
     return;
   }
   const PaneSpeechText content = window.PaneText(pane);
-  if (window.TextNotTranslated() && !content.text.empty()) {
+  if (window.TextNotTranslated(pane) && !content.text.empty()) {
     ShowMessage(kSpeechNeedsTranslation.In(ui), MessageIcon::Information);
     return;
   }

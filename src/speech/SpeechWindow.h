@@ -40,8 +40,9 @@ class SpeechWindow {
 
   // Whether a translation is running, which must end before its result is spoken.
   virtual bool TranslationRunning() = 0;
-  // Whether the current text has not been translated yet.
-  virtual bool TextNotTranslated() = 0;
+  // Whether the pane's text is not the translation of the current text yet (the source
+  // pane can always be spoken).
+  virtual bool TextNotTranslated(SpokenPane pane) = 0;
   virtual PaneSpeechText PaneText(SpokenPane pane) = 0;
   // The language of the pane when the window knows it better than the last translation
   // (a result window: the language of the tab shown); nothing to let the speaker choose.

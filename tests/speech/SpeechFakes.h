@@ -34,7 +34,7 @@ class RecordingSpeechWindow final : public SpeechWindow {
   PaneSpeechText translation;
 
   bool TranslationRunning() override { return translationRunning; }
-  bool TextNotTranslated() override { return notTranslated; }
+  bool TextNotTranslated(SpokenPane) override { return notTranslated; }
   PaneSpeechText PaneText(SpokenPane pane) override {
     return pane == SpokenPane::Source ? source : translation;
   }
