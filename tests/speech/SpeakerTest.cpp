@@ -315,6 +315,7 @@ TEST_F(SpeakerTest, SettingsAreStoredAndUsed) {
   ASSERT_EQ(engine_->spoken.size(), 1u);
   EXPECT_EQ(engine_->spoken[0].parameters.volume, 50);
   EXPECT_EQ(engine_->spoken[0].parameters.rate, 5);
+  engine_->End();
 }
 
 }  // namespace

@@ -147,7 +147,10 @@ CWindowsTranslator::Hooks CMainFrame::TranslatorHooks() {
   const QueuedMainWindow queued = MakeQueuedMainWindow(*this, queue_);
   CWindowsTranslator::Hooks hooks;
   hooks.connections = connections_;
-  hooks.sourcePane = std::make_shared<TranslatorSourcePane>(SourcePane());
+  hooks.sourcePane = std::make_shared<TranslatorSourcePane>(
+      SourcePane(), [speaker = RefPtr<CSpeaker>(&speech_->Speaker())] {
+        return speaker->IsReading(SpokenPane::Source);
+      });
   hooks.mainWindow = queued.display;
   hooks.window = queued.window;
   hooks.opener = opener_;

@@ -110,8 +110,10 @@ MainWindowSpeech::MainWindowSpeech(CMainFrame& frame, RefPtr<Config> config,
           EspeakSynthesizer::Instance(), [] { return std::make_unique<QtPcmOutput>(); }),
       .player = std::make_shared<QtAudioFilePlayer>(),
       .window = window_,
+      // Asked by Speak on the window thread, while the window holds the translator (the
+      // translator's hooks hold the speaker, so the speaker does not hold it back).
       .lastTranslation = [translator =
-                              translator_] { return translator->LastTranslationLanguages(); },
+                              translator_.get()] { return translator->LastTranslationLanguages(); },
       .currentPair = [&state] { return state.GetPair(); },
       .processId = getpid(),
   });
