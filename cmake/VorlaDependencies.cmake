@@ -6,7 +6,7 @@ find_package(ICU REQUIRED COMPONENTS uc)
 find_package(LibXml2 REQUIRED)
 
 if(NOT VORLA_FUZZ)
-  find_package(Qt6 REQUIRED COMPONENTS Core)
+  find_package(Qt6 REQUIRED COMPONENTS Core Multimedia)
   if(VORLA_BUILD_GUI)
     find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Test)
   endif()

@@ -15,6 +15,7 @@ void AddLoginCommand(CLI::App& app, CliContext& context);
 void AddLogoutCommand(CLI::App& app, CliContext& context);
 void AddPairCommand(CLI::App& app, CliContext& context);
 void AddPriceCommand(CLI::App& app, CliContext& context);
+void AddSpeakCommand(CLI::App& app, CliContext& context);
 void AddTranslateCommand(CLI::App& app, CliContext& context);
 void AddTranslateFileCommand(CLI::App& app, CliContext& context);
 void AddTranslateUrlCommand(CLI::App& app, CliContext& context);

@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
   vorla::cli::AddLogoutCommand(app, context);
   vorla::cli::AddPairCommand(app, context);
   vorla::cli::AddPriceCommand(app, context);
+  vorla::cli::AddSpeakCommand(app, context);
   vorla::cli::AddTranslateCommand(app, context);
   vorla::cli::AddTranslateFileCommand(app, context);
   vorla::cli::AddTranslateUrlCommand(app, context);

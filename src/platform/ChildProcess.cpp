@@ -1,5 +1,6 @@
 #include "platform/ChildProcess.h"
 
+#include <errno.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -86,6 +87,11 @@ ProgramOutcome RunProgram(const std::filesystem::path& program,
   kill(-pid, SIGKILL);
   waitpid(pid, &status, 0);
   return {ProgramOutcome::Kind::kTimedOut, -1};
+}
+
+bool ProcessIsRunning(std::int64_t processId) {
+  if (processId <= 0) return false;
+  return kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
 }
 
 }  // namespace vorla

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -26,5 +27,8 @@ ProgramOutcome RunProgram(const std::filesystem::path& program,
                           const std::vector<std::string>& arguments,
                           std::chrono::milliseconds timeout,
                           const std::filesystem::path& standardInput = "/dev/null");
+
+// Whether a process of the id runs (or exists under another user).
+bool ProcessIsRunning(std::int64_t processId);
 
 }  // namespace vorla

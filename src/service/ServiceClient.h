@@ -23,6 +23,7 @@ class TranslatorState;
 class Vocabulary;
 struct TranslationJob;
 struct PriceRecord;
+struct SpeechSynthesisRequest;
 
 // Repeat modes of the requests that may be repeated after a lost connection.
 inline constexpr int kNeverRepeat = 0;
@@ -180,6 +181,13 @@ class ServiceClient {
                                 std::int32_t& status, int retry);
   // `removevoc`.
   std::int32_t RemoveVocabulary(const Vocabulary& vocabulary, std::int32_t& status, int retry);
+
+  // ---- Speech.
+
+  // `cmd=tts`: the audio of the text, inflated when the service compressed it. The status,
+  // 2 for a failed exchange or a short answer, 1 for an answer without usable audio (or
+  // audio beyond kSpeechAudioCap), 10 when cancelled.
+  std::int32_t SynthesizeSpeech(const SpeechSynthesisRequest& request, std::string& audio);
 
   // After an answer reporting an expired session, where the request allowed a re-login
   // (the caller clears what allowed it): forgets the session cookie and logs in again.

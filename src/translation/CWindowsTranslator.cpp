@@ -96,7 +96,7 @@ int CWindowsTranslator::LastResult() const {
   return lastResult_;
 }
 
-LanguagePair CWindowsTranslator::LastTranslationLanguages() const {
+std::optional<LanguagePair> CWindowsTranslator::LastTranslationLanguages() const {
   std::lock_guard lock(mutex_);
   return lastLanguages_;
 }

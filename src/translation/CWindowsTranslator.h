@@ -118,8 +118,9 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   void FinishJob(const RefPtr<WindowsTranslationInstance>& job, int result);
   // The result of the last main-window translation; -1 before the first.
   int LastResult() const;
-  // The languages of the last main-window translation, which speech reads it in.
-  LanguagePair LastTranslationLanguages() const;
+  // The languages of the last main-window translation, which speech reads it in; nothing
+  // before the first.
+  std::optional<LanguagePair> LastTranslationLanguages() const;
 
   // Result files: created in the documents work folder, and opened.
   std::optional<ResultFile> MakeResultPath(std::string_view sourceName, int targetFormat);
@@ -216,7 +217,7 @@ class CWindowsTranslator final : public UnknownImpl<IAuthenticationObserver> {
   // The job registered last, kept after it ended until the next one supersedes it.
   RefPtr<WindowsTranslationInstance> lastMainWindowJob_;
   int lastResult_ = -1;
-  LanguagePair lastLanguages_;
+  std::optional<LanguagePair> lastLanguages_;
   RefPtr<WindowsTranslationInstance> webJob_;
   WebAddressHistory webHistory_;
 

@@ -47,7 +47,7 @@ void CWindowsTranslator::Deliver(WindowsTranslationInstance& job, const Hooks& h
   const UiLanguage language = config_->GetUiLanguage();
   if (flags.mainWindowJob) {
     std::lock_guard lock(mutex_);
-    lastLanguages_ = {request.srclan, request.tgtlan, false};
+    lastLanguages_ = LanguagePair{request.srclan, request.tgtlan, false};
   }
   job.ShowStatus(kTranslationCompleted.In(language), ProgressBar::Hide);
   if (flags.progressDialog || IsOpenedAsFile(request.tgtformat)) {

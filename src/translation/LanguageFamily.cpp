@@ -56,4 +56,13 @@ int InFamily(int code, LanguageFamily family) {
   return kLocalLanguagesByFamily[static_cast<std::size_t>(family)][static_cast<std::size_t>(code)];
 }
 
+int LocalCodeOf(int code) {
+  for (const auto& family : kLocalLanguagesByFamily) {
+    for (std::size_t which = 0; which < family.size(); ++which) {
+      if (family[which] == code) return static_cast<int>(which);
+    }
+  }
+  return code;
+}
+
 }  // namespace vorla

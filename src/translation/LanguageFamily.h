@@ -24,5 +24,8 @@ bool IsEnglish(int code);
 bool IsFinnish(int code);
 // The code of English, Finnish or Swedish in the given family; other codes as they are.
 int InFamily(int code, LanguageFamily family);
+// English, Finnish or Swedish of any family as its local code (108 and 215 give 0); other
+// codes as they are.
+int LocalCodeOf(int code);
 
 }  // namespace vorla

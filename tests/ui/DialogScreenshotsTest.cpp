@@ -14,7 +14,8 @@ TEST(DialogScreenshots, EveryDialogAsPngInBothLanguages) {
   for (const char* name :
        {"login-dialog-en", "login-dialog-fi", "language-pair-dialog-en", "language-pair-dialog-fi",
         "web-dialog-en", "web-dialog-fi", "progress-dialog-en", "progress-dialog-fi",
-        "save-dialog-en", "save-dialog-fi"}) {
+        "save-dialog-en", "save-dialog-fi", "speech-settings-dialog-en",
+        "speech-settings-dialog-fi"}) {
     const QImage image(folder + "/" + name + ".png");
     EXPECT_GT(image.width(), 250) << name;
     EXPECT_GT(image.height(), 60) << name;
@@ -27,7 +28,7 @@ TEST(DialogScreenshots, EveryDialogAsPngInBothLanguages) {
   }
   // Each language has its own texts.
   for (const char* name : {"login-dialog", "language-pair-dialog", "web-dialog", "progress-dialog",
-                           "save-dialog", "please-wait-dialog"}) {
+                           "save-dialog", "please-wait-dialog", "speech-settings-dialog"}) {
     EXPECT_NE(QImage(folder + "/" + name + "-en.png"), QImage(folder + "/" + name + "-fi.png"))
         << name;
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -41,6 +42,8 @@ struct SimContext {
   TranslationScript translation;
   // The user dictionaries of every account.
   DictionaryStore dictionaries;
+  // `tts` answers its audio as a zlib stream.
+  std::atomic<bool> compressSpeech{false};
   bool secure = false;  // the simulator serves HTTPS
   // The oldest client version that logs in without a version check ("3.1.2"); an older one
   // is refused with 15 unless it asks for the check. Empty: any.

@@ -1,5 +1,7 @@
 #include "TranslationCommands.h"
 
+#include "SpeechCommand.h"
+
 namespace vorla::sim {
 
 std::span<const SimCommand> TranslationCommands() {
@@ -8,6 +10,9 @@ std::span<const SimCommand> TranslationCommands() {
        &TranslateText,
        {.lyingLength = true, .corruptZlib = true, .expireSession = true, .statuses = true}},
       {"gettrprice", &QuotePrice, {.expireSession = true, .statuses = true}},
+      {"tts",
+       &SynthesizeSpeech,
+       {.lyingLength = true, .corruptZlib = true, .expireSession = true, .statuses = true}},
   };
   return commands;
 }

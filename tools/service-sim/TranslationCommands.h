@@ -41,7 +41,7 @@ SimAnswer TranslateText(const SimRequest& request, SimContext& context);
 // (PriceOf the account's type), 0, the account type and the account's quota.
 SimAnswer QuotePrice(const SimRequest& request, SimContext& context);
 
-// `tr` and `gettrprice`.
+// `tr`, `gettrprice` and `tts` (SpeechCommand.h).
 std::span<const SimCommand> TranslationCommands();
 void RegisterTranslationCommands(ServiceSimulator& simulator);
 

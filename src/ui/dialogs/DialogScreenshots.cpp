@@ -20,6 +20,7 @@
 #include "ui/QtTranslations.h"
 #include "ui/dialogs/LanguagePairDialog.h"
 #include "ui/dialogs/LoginDialog.h"
+#include "ui/dialogs/SpeechSettingsDialog.h"
 #include "ui/dialogs/WebDialog.h"
 #include "ui/documents/DocumentFileDialogs.h"
 #include "ui/documents/OperWaitDlg.h"
@@ -113,6 +114,13 @@ bool SavePleaseWaitDialogPng(UiLanguage language, const QString& path) {
   return SaveDialogPng(dialog, path);
 }
 
+// The speech settings as stored, Swedish offered.
+bool SaveSpeechSettingsDialogPng(Config& config, const QString& path) {
+  SpeechSettingsController controller(config.settings(), true);
+  SpeechSettingsDialog dialog(nullptr, config.GetUiLanguage(), controller);
+  return SaveDialogPng(dialog, path);
+}
+
 }  // namespace
 
 bool SaveDialogPng(QWidget& dialog, const QString& path) {
@@ -137,7 +145,9 @@ bool SaveDialogScreenshots(const QString& folder) {
         !SavePaneSaveDialogPng(config->GetUiLanguage(), home.path(),
                                folder + "/save-dialog-" + suffix + ".png") ||
         !SavePleaseWaitDialogPng(config->GetUiLanguage(),
-                                 folder + "/please-wait-dialog-" + suffix + ".png"))
+                                 folder + "/please-wait-dialog-" + suffix + ".png") ||
+        !SaveSpeechSettingsDialogPng(*config,
+                                     folder + "/speech-settings-dialog-" + suffix + ".png"))
       return false;
   }
   return true;

@@ -16,7 +16,8 @@ bool SaveDialogPng(QWidget& dialog, const QString& path);
 // further-language list, English to German chosen), web-dialog-en.png and -fi.png (an
 // address typed over a history of two), progress-dialog-en.png and -fi.png (a document
 // job a quarter through its download), save-dialog-en.png and -fi.png (a pane saved, with the
-// Word filters) and please-wait-dialog-en.png and -fi.png (a pane saved as a Word document).
+// Word filters), please-wait-dialog-en.png and -fi.png (a pane saved as a Word document) and
+// speech-settings-dialog-en.png and -fi.png (the speech settings as stored).
 // The settings live in memory and the
 // per-user folders in a temporary folder, so nothing of the user's own is read or changed.
 // False when a picture cannot be written.

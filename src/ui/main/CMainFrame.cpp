@@ -27,6 +27,7 @@
 #include "ui/main/LanguageMenuActions.h"
 #include "ui/main/LanguagePairBox.h"
 #include "ui/main/MainWindowGeometry.h"
+#include "ui/main/MainWindowSpeech.h"
 #include "ui/main/QueuedMainWindow.h"
 #include "ui/main/TranslatorSourcePane.h"
 #include "ui/panes/FindDialog.h"
@@ -107,6 +108,7 @@ CMainFrame::CMainFrame(RefPtr<Config> config, RefPtr<CWindowsTranslator> transla
     ConnectPane(*pane);
   }
   ConnectCommands();
+  speech_ = std::make_unique<MainWindowSpeech>(*this, config_, translator_, connections_, queue_);
   (new DocumentDrops(this, SourcePane(), TranslationPane(),
                      [this](const QString& path, TextPane& pane) {
                        if (documents_->LoadDropped(path.toStdString(), pane) &&
@@ -137,6 +139,7 @@ CMainFrame::CMainFrame(RefPtr<Config> config, RefPtr<CWindowsTranslator> transla
 
 CMainFrame::~CMainFrame() {
   queue_->Close();
+  speech_.reset();
   // The focus moves while the panes go; by then this is no longer a frame to ask.
   disconnect(qApp, nullptr, this, nullptr);
 }
@@ -145,10 +148,17 @@ CWindowsTranslator::Hooks CMainFrame::TranslatorHooks() {
   const QueuedMainWindow queued = MakeQueuedMainWindow(*this, queue_);
   CWindowsTranslator::Hooks hooks;
   hooks.connections = connections_;
-  hooks.sourcePane = std::make_shared<TranslatorSourcePane>(SourcePane());
+  hooks.sourcePane = std::make_shared<TranslatorSourcePane>(
+      SourcePane(), [speaker = RefPtr<CSpeaker>(&speech_->Speaker())] {
+        return speaker->IsReading(SpokenPane::Source);
+      });
   hooks.mainWindow = queued.display;
   hooks.window = queued.window;
   hooks.opener = opener_;
+  // Asked on workers, which may outlive the window: the speaker is held.
+  hooks.automaticSpeech = [speaker = RefPtr<CSpeaker>(&speech_->Speaker())] {
+    return speaker->GetSettings().automatic;
+  };
   return hooks;
 }
 
@@ -173,6 +183,9 @@ void CMainFrame::BuildToolBar() {
   toolBar->addAction(&commands_[kCmdCancelTranslation]);
   toolBar->addSeparator();
   toolBar->addAction(&commands_[kCmdFind]);
+  toolBar->addSeparator();
+  toolBar->addAction(&commands_[kCmdToolbarListen]);
+  toolBar->addAction(&commands_[kCmdToolbarStopSpeech]);
   // The language-pair box stands in the top right corner.
   auto* spacer = new QWidget(toolBar);
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -397,6 +410,7 @@ void CMainFrame::SwitchUiLanguage(UiLanguage language) {
 void CMainFrame::closeEvent(QCloseEvent* event) {
   // From now on workers show nothing and every question they ask is answered "Cancel".
   SetApplicationClosing();
+  speech_->Speaker().Stop();
   event->accept();
   emit Closed();
 }

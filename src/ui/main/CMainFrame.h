@@ -23,6 +23,7 @@ class ClipboardTranslation;
 class LanguageMenuActions;
 class MainWindowDocuments;
 class LanguagePairBox;
+class MainWindowSpeech;
 
 // The main window: the source and the translation pane, the language-pair box, the menus
 // with every command, a toolbar and the status line with the progress bar of the running
@@ -81,6 +82,7 @@ class CMainFrame : public QMainWindow {
   PaneArea& Panes() const { return *panes_; }
   LanguagePairBox& PairBox() const { return *pairBox_; }
   SentenceAlignmentDisplay& Alignment() const { return *alignment_; }
+  MainWindowSpeech& Speech() const { return *speech_; }
 
  signals:
   // The window has closed: the program ends.
@@ -125,6 +127,8 @@ class CMainFrame : public QMainWindow {
   QPointer<TextPane> focusedPane_;
   // "Open file...", "Translate file...", the pane saves and dropped files.
   std::unique_ptr<MainWindowDocuments> documents_;
+  // The speech commands and the speaker.
+  std::unique_ptr<MainWindowSpeech> speech_;
   // The translation pane's first visible line when the running translation started, where
   // an RTF result is scrolled back to.
   int firstVisibleLine_ = 0;

@@ -47,6 +47,12 @@ enum CommandId : int {
   kCmdAlwaysOnTop = 32932,
   kCmdTranslateFile = 32937,
   kCmdRemoveFormatting = 32956,
+  kCmdListenToSourceText = 32786,
+  kCmdToolbarListen = 32948,
+  kCmdListenToTranslation = 32949,
+  kCmdStopSpeech = 32950,
+  kCmdSpeechSettings = 32952,
+  kCmdToolbarStopSpeech = 32954,
   // Numbers of our own, past the inherited ones.
   kCmdUiLanguageEnglish = 33001,
   kCmdUiLanguageFinnish = 33002,

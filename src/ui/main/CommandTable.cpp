@@ -22,6 +22,9 @@ constexpr UiLanguageCommand kUiLanguageCommands[] = {
     {kCmdUiLanguageFinnish, UiLanguage::Finnish},
 };
 
+constexpr BilingualText kListenToTranslation{"Listen to translation", "Kuuntele käännös"};
+constexpr BilingualText kStopSpeech{"Stop speech", "Keskeytä kuuntelu"};
+
 BilingualText UiLanguageText(UiLanguage language) {
   return std::ranges::find(kUiLanguageChoices, language, &UiLanguageChoice::language)->text;
 }
@@ -55,6 +58,11 @@ std::vector<CommandInfo> BuildCommandTable() {
        ""},
       {kCmdCancelTranslation, {"Cancel translation", "Keskeytä kääntäminen"}, ""},
       {kCmdTranslateWebPage, {"Translate web page...", "Käännä nettisivu..."}, "F4"},
+      {kCmdListenToTranslation, kListenToTranslation, ""},
+      {kCmdListenToSourceText, {"Listen to source text", "Kuuntele käännettävä teksti"}, ""},
+      {kCmdStopSpeech, kStopSpeech, ""},
+      {kCmdToolbarListen, kListenToTranslation, ""},
+      {kCmdToolbarStopSpeech, kStopSpeech, ""},
       {kCmdTranslateClipboard, {"Translate clipboard", "Käännä leikepöydän sisältö"}, ""},
       {kCmdAutoTranslateClipboard,
        {"Auto-Translate clipboard", "Käännä leikepöytä automaattisesti"},
@@ -63,6 +71,7 @@ std::vector<CommandInfo> BuildCommandTable() {
       {kCmdAutoSelection, DirectionText({0, 1, true}), "", true},
       {kCmdEnglishFinnish, DirectionText({0, 1, false}), "", true},
       {kCmdFinnishEnglish, DirectionText({1, 0, false}), "", true},
+      {kCmdSpeechSettings, {"Speech settings...", "Puheasetukset..."}, ""},
       {kCmdLogIn, {"Log in...", "Sisäänkirjautuminen..."}, ""},
       {kCmdUserAccountInfo, {"User account info", "Käyttäjätilin tiedot"}, ""},
       {kCmdUiLanguageEnglish, UiLanguageText(UiLanguage::English), "", true},
@@ -114,9 +123,11 @@ std::span<const MenuInfo> MainMenuTable() {
         kCmdClear, kSep, kCmdFind}},
       {{"Action", "Toiminnot"},
        {kCmdTranslate, kCmdCancelTranslation, kSep, kCmdTranslateWebPage, kSep,
+        kCmdListenToTranslation, kCmdListenToSourceText, kCmdStopSpeech, kSep,
         kCmdTranslateClipboard, kCmdAutoTranslateClipboard}},
       {{"Language", "Kieli"}, {kCmdAutoSelection, kCmdEnglishFinnish, kCmdFinnishEnglish}},
-      {{"Settings", "Asetukset"}, {kCmdLogIn, kCmdUserAccountInfo, kSep, kMenuUiLanguage}},
+      {{"Settings", "Asetukset"},
+       {kCmdSpeechSettings, kSep, kCmdLogIn, kCmdUserAccountInfo, kSep, kMenuUiLanguage}},
       {{"Window", "Ikkuna"},
        {kCmdLayoutSideBySide, kCmdLayoutStacked, kCmdLayoutTabbed, kCmdLayoutResultWindow, kSep,
         kCmdAlwaysOnTop}},
@@ -150,6 +161,8 @@ std::span<const int> PaneContextMenuCommands() {
                                       kCmdTranslateIntoNewWindow,
                                       kSep,
                                       kCmdTranslateFile,
+                                      kSep,
+                                      kCmdListenToTranslation,
                                       kSep,
                                       kCmdShowSentenceAlignment,
                                       kCmdSynchronisedScrolling,

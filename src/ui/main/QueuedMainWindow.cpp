@@ -4,6 +4,7 @@
 
 #include "ui/UiText.h"
 #include "ui/main/CMainFrame.h"
+#include "ui/main/CommandIds.h"
 
 namespace vorla {
 
@@ -86,9 +87,9 @@ class QueuedTranslatorWindow final : public TranslatorWindow, QueuedCalls {
   void RefreshLanguageControls(bool) override {
     Post([](CMainFrame& frame) { frame.RefreshLanguageControls(); });
   }
-  // The window offers no automatic speech (it sets no hook for it), so the translator never
-  // asks for this.
-  void SpeakTranslation() override {}
+  void SpeakTranslation() override {
+    Post([](CMainFrame& frame) { frame.Command(kCmdListenToTranslation).trigger(); });
+  }
 };
 
 class QueuedStatusBar final : public StatusBar, QueuedCalls {

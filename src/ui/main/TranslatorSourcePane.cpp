@@ -9,7 +9,7 @@ bool TranslatorSourcePane::IsEmpty() {
 }
 
 bool TranslatorSourcePane::HasSelection() {
-  return pane_ && SelectionIsSource(*pane_);
+  return pane_ && !beingRead_() && SelectionIsSource(*pane_);
 }
 
 RichDocument TranslatorSourcePane::Content(bool selectionOnly) {

@@ -79,7 +79,8 @@ TEST_F(MainFrameTest, PaneContextMenuHoldsTheBuiltCommandsInOrder) {
                   : WithoutMnemonic(action->text()) + " " + action->shortcut().toString());
   EXPECT_EQ(items,
             (QStringList{"Translate F3", "Translate and open result in new window ", "-",
-                         "Translate file... F2", "-", "Show sentence alignment Ctrl+Q",
+                         "Translate file... F2", "-", "Listen to translation ", "-",
+                         "Show sentence alignment Ctrl+Q",
                          "Synchronized window scrolling ", "-", "Remove all text formatting Ctrl+K",
                          "-", "Copy ", "Paste ", "-", "Find... Ctrl+F"}));
 }

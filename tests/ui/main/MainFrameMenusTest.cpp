@@ -137,6 +137,7 @@ TEST_F(MainFrameMenusTest, ActionMenuCarriesTheClipboardCommands) {
   frame_->ConnectClipboardCommands(clipboard);
   EXPECT_EQ(ShownItems(MenuTitled("Action")),
             (QStringList{"Translate", "Cancel translation", "-", "Translate web page...", "-",
+                         "Listen to translation", "Listen to source text", "Stop speech", "-",
                          "Translate clipboard", "Auto-Translate clipboard"}));
   EXPECT_TRUE(frame_->Command(kCmdAutoTranslateClipboard).isChecked());
 
@@ -154,6 +155,9 @@ TEST_F(MainFrameMenusTest, ActionMenuCarriesTheClipboardCommands) {
   EXPECT_EQ(ShownItems(MenuTitled("Toiminnot")),
             (QStringList{QString::fromUtf8("Käännä"), QString::fromUtf8("Keskeytä kääntäminen"),
                          "-", QString::fromUtf8("Käännä nettisivu..."), "-",
+                         QString::fromUtf8("Kuuntele käännös"),
+                         QString::fromUtf8("Kuuntele käännettävä teksti"),
+                         QString::fromUtf8("Keskeytä kuuntelu"), "-",
                          QString::fromUtf8("Käännä leikepöydän sisältö"),
                          QString::fromUtf8("Käännä leikepöytä automaattisesti")}));
 }
