@@ -23,6 +23,17 @@ std::uint32_t Offset(std::size_t size) {
   return static_cast<std::uint32_t>(size);
 }
 
+// A name or link is hashed by its length and its first bytes only, so that a run changing
+// format costs no pass over a long name; names that share a beginning are told apart by the
+// comparison.
+std::size_t NameHash(const SharedText& name) {
+  constexpr std::size_t kHashedBytes = 32;
+  const std::string& text = name.str();
+  std::size_t seed = std::hash<std::string_view>{}(std::string_view(text).substr(0, kHashedBytes));
+  Combine(seed, text.size());
+  return seed;
+}
+
 }  // namespace
 
 void AppendDocumentText(std::string& out, std::string_view text) {
@@ -30,8 +41,8 @@ void AppendDocumentText(std::string& out, std::string_view text) {
 }
 
 std::size_t CharacterFormatHash::operator()(const CharacterFormat& format) const {
-  std::size_t seed = std::hash<std::string>{}(format.fontFamily.str());
-  Combine(seed, std::hash<std::string>{}(format.linkTarget.str()));
+  std::size_t seed = NameHash(format.fontFamily);
+  Combine(seed, NameHash(format.linkTarget));
   Combine(seed, static_cast<std::size_t>(format.fontSizeHalfPoints));
   Combine(seed, (format.bold ? 1u : 0u) | (format.italic ? 2u : 0u) | (format.underline ? 4u : 0u) |
                     (format.strikeOut ? 8u : 0u) |
