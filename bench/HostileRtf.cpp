@@ -19,4 +19,13 @@ std::string HostileRtf() {
   return HostileRtf(std::string(5000, 'F'), "https://example.com/" + std::string(4980, 'l'), 20000);
 }
 
+std::string RepeatedPieceRtf(std::string_view piece, std::size_t bytes) {
+  std::string rtf = "{\\rtf1 ";
+  rtf.reserve(bytes + piece.size() + 1);
+  while (rtf.size() < bytes)
+    rtf += piece;
+  rtf += "}";
+  return rtf;
+}
+
 }  // namespace vorla::bench

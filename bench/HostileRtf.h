@@ -16,4 +16,15 @@ std::string HostileRtf(std::string_view fontName, std::string_view linkTarget,
 // 5,000-character link around 20,000 bold switches, about 190 KB.
 std::string HostileRtf();
 
+// A document made of one small piece repeated until it holds about `bytes`: what every run,
+// paragraph, picture or field costs the reader beyond its own bytes.
+std::string RepeatedPieceRtf(std::string_view piece, std::size_t bytes);
+
+// The pieces that cost a reader most per byte: one-character runs, empty paragraphs, empty
+// pictures and bare fields.
+inline constexpr std::string_view kOneCharacterRuns = "{\\b a}a";
+inline constexpr std::string_view kEmptyParagraphs = "\\par";
+inline constexpr std::string_view kEmptyPictures = "{\\pict 0}";
+inline constexpr std::string_view kBareFields = "{\\field}";
+
 }  // namespace vorla::bench

@@ -52,14 +52,14 @@ bool HoldsObjects(const RichDocument& document) {
 // Clears the link formatting of every run; true when there was any.
 bool ClearLinks(RichDocument& document) {
   bool found = false;
-  for (Paragraph& paragraph : document.paragraphs) {
+  document.paragraphs.Edit([&found](Paragraph& paragraph) {
     for (InlineItem& item : paragraph.items) {
       auto* run = std::get_if<TextRun>(&item);
       if (!run || run->format.linkTarget.empty()) continue;
       run->format.linkTarget.clear();
       found = true;
     }
-  }
+  });
   return found;
 }
 

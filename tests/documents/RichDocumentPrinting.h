@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -25,15 +26,15 @@ inline std::string PaneTextOf(std::string_view rtf, RtfReadOptions options = {})
   return PaneText(RtfReader(options).Read(rtf), StreamEncoding::Utf8);
 }
 
-// The first run whose text is exactly `text`, or null.
-inline const TextRun* FindRun(const RichDocument& document, std::string_view text) {
+// The first run whose text is exactly `text`, if any.
+inline std::optional<TextRun> FindRun(const RichDocument& document, std::string_view text) {
   for (const Paragraph& paragraph : document.paragraphs) {
     for (const InlineItem& item : paragraph.items) {
       const auto* run = std::get_if<TextRun>(&item);
-      if (run && run->text == text) return run;
+      if (run && run->text == text) return *run;
     }
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 }  // namespace vorla

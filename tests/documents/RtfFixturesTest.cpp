@@ -47,8 +47,8 @@ void ExpectPicture(const RichDocument& document, std::string_view data) {
 TEST(RtfFixtures, FormattingFromLibreOffice) {
   const RichDocument document = RtfReader().Read(ReadFixture("libreoffice-writer.rtf"));
   const auto run = [&](std::string_view text) {
-    const TextRun* found = FindRun(document, text);
-    EXPECT_NE(found, nullptr) << text;
+    const std::optional<TextRun> found = FindRun(document, text);
+    EXPECT_TRUE(found.has_value()) << text;
     return found ? found->format : CharacterFormat{};
   };
   EXPECT_EQ(run("Hyvää päivää, ").fontFamily, "DejaVu Serif");  // the default font, \deff3
@@ -75,9 +75,9 @@ TEST(RtfFixtures, FormattingFromLibreOffice) {
 
 TEST(RtfFixtures, FormattingFromPandoc) {
   const RichDocument document = RtfReader().Read(ReadFixture("pandoc.rtf"));
-  const TextRun* bold = FindRun(document, "lihavoitu");
-  const TextRun* italic = FindRun(document, "kursivoitu");
-  const TextRun* link = FindRun(document, "esimerkkisivu");
+  const std::optional<TextRun> bold = FindRun(document, "lihavoitu");
+  const std::optional<TextRun> italic = FindRun(document, "kursivoitu");
+  const std::optional<TextRun> link = FindRun(document, "esimerkkisivu");
   ASSERT_TRUE(bold && italic && link);
   EXPECT_TRUE(bold->format.bold);
   EXPECT_EQ(bold->format.fontFamily, "Helvetica");
@@ -117,7 +117,7 @@ TEST(RtfFixtures, FormattingFromWordAndWordPad) {
     }
   }
   const RichDocument word = RtfReader().Read(ReadFixture("word.rtf"));
-  ASSERT_NE(FindRun(word, "esimerkkisivu"), nullptr);
+  ASSERT_TRUE(FindRun(word, "esimerkkisivu").has_value());
   EXPECT_EQ(FindRun(word, "esimerkkisivu")->format.linkTarget, "https://example.com/sivu?a=1&b=2");
 }
 

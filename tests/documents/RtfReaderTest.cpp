@@ -151,8 +151,8 @@ TEST(RtfReader, CharacterAndParagraphFormat) {
       {"base", {.fontFamily = times}},
   };
   for (const Expected& expected : runs) {
-    const TextRun* run = FindRun(document, expected.text);
-    ASSERT_NE(run, nullptr) << expected.text;
+    const std::optional<TextRun> run = FindRun(document, expected.text);
+    ASSERT_TRUE(run.has_value()) << expected.text;
     EXPECT_EQ(run->format, expected.format) << expected.text;
   }
 }
@@ -172,8 +172,8 @@ TEST(RtfReader, FieldsKeepTheirResultAndHyperlinksBecomeLinks) {
       {" 7 after", ""},
   };
   for (const auto& [text, target] : links) {
-    const TextRun* run = FindRun(document, text);
-    ASSERT_NE(run, nullptr) << text;
+    const std::optional<TextRun> run = FindRun(document, text);
+    ASSERT_TRUE(run.has_value()) << text;
     EXPECT_EQ(run->format.linkTarget, target) << text;
   }
 }

@@ -85,7 +85,8 @@ TEST_F(SofficeWordConverterTest, ADocxGoesToThePaneAndBackWithItsTextAndFormatti
   EXPECT_NE(text.find("Second paragraph."), std::string::npos) << text;
   EXPECT_TRUE(HasBoldRun(pane, "house"));
 
-  pane.paragraphs.emplace_back().AppendText({}, "Lis\xC3\xA4tty rivi.");
+  pane.paragraphs.StartParagraph();
+  pane.paragraphs.AppendText({}, "Lis\xC3\xA4tty rivi.");
   const std::optional<std::string> docx =
       Converter().ConvertToWord(RtfWriter().Write(pane), kFormatDocx);
   ASSERT_TRUE(docx);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "JobDisplayFakes.h"
+#include "WatchedSettingsStore.h"
 #include "documents/rtf/PlainText.h"
 #include "service/TranslationFixture.h"
 #include "support/RecordingOpener.h"
@@ -96,7 +97,7 @@ struct TranslatorFixture {
     });
     Environment environment;
     environment.serviceUrl = sim_.url();
-    config_ = MakeHomeConfig(std::make_shared<MemorySettingsStore>(), environment);
+    config_ = MakeHomeConfig(settings_, environment);
     config_->SetUiLanguage(UiLanguage::English);
     connections_ = std::make_shared<CurlHttpConnFactory>(config_);
     sets_ = std::make_shared<VocabularySets>(config_);
@@ -186,6 +187,7 @@ struct TranslatorFixture {
   }
 
   sim::ServiceSimulator sim_{{}};
+  std::shared_ptr<WatchedSettingsStore> settings_ = std::make_shared<WatchedSettingsStore>();
   RefPtr<Config> config_;
   std::shared_ptr<HttpConnFactory> connections_;
   std::shared_ptr<VocabularySets> sets_;

@@ -38,6 +38,14 @@ class TranslatorPriceTest : public test::TranslatorFixture, public testing::Test
     sim_.context().accounts.Add(further);
   }
 
+  // Cancels the translation on the job's worker the moment `name` is stored as `value`: the
+  // answer that brings the value has been read in full, and the job has not gone on yet.
+  void CancelWhenStored(std::string name, std::string value) {
+    settings_->Watch([this, name, value](std::string_view written, std::string_view now) {
+      if (written == name && now == value) translator_->CancelTranslationCommand();
+    });
+  }
+
   void ScriptPrice(int quota) {
     sim::Faults price;
     price.rawAnswer = sim::Int32s({0, 12, 12'500, 300, 1, quota});
@@ -131,6 +139,17 @@ TEST_F(TranslatorPriceTest, AJobCancelledDuringItsPriceQueryAsksNoQuestion) {
   EXPECT_TRUE(Requests("tr").empty());
 }
 
+TEST_F(TranslatorPriceTest, AJobCancelledOnceItsPriceHasArrivedAsksNoQuestion) {
+  ScriptPrice(99'000);
+  CancelWhenStored("AccInf2", "99000");  // the quota the price answer brings
+  confirmation_->answers = {{true, true}};
+
+  EXPECT_EQ(translator_->StartTranslation({})->WaitForResult(), kResultInterrupted);
+  EXPECT_EQ(Requests("gettrprice").size(), 1u);
+  EXPECT_TRUE(confirmation_->asked.empty());
+  EXPECT_TRUE(Requests("tr").empty());
+}
+
 TEST_F(TranslatorPriceTest, APairChosenDuringThePriceQueryIsKeptWhole) {
   translator_->State().ChoosePair({0, 1, true});
   sim::Faults slowPrice;
@@ -162,6 +181,18 @@ TEST_F(TranslatorPriceTest, AJobCancelledDuringItsLoginAsksNoQuestion) {
   AwaitRequest("chkrauth");
   translator_->CancelTranslationCommand();
   EXPECT_EQ(job->WaitForResult(), kResultInterrupted);
+  EXPECT_TRUE(translator_->State().IsLoggedIn());
+  EXPECT_TRUE(notice_->askedFor.empty());
+  EXPECT_TRUE(Requests("tr").empty());
+}
+
+TEST_F(TranslatorPriceTest, AJobCancelledOnceItsLoginHasEndedAsksNoQuestion) {
+  StartWithAFurtherLanguagePair();
+  prompt_->answers = {{"further", "pass"}};
+  CancelWhenStored("LgnCnt", "1");  // the last the login stores
+  notice_->answer = true;
+
+  EXPECT_EQ(translator_->StartTranslation({})->WaitForResult(), kResultInterrupted);
   EXPECT_TRUE(translator_->State().IsLoggedIn());
   EXPECT_TRUE(notice_->askedFor.empty());
   EXPECT_TRUE(Requests("tr").empty());

@@ -48,7 +48,7 @@ Translation SourceDocument::TranslatePlainText(const WordMode& mode) const {
 Translation SourceDocument::TranslateRtf(const WordMode& mode) const {
   RichDocument translated = document_;
   TextTranslator translator(mode);
-  for (Paragraph& paragraph : translated.paragraphs) {
+  translated.paragraphs.Edit([&translator](Paragraph& paragraph) {
     for (InlineItem& item : paragraph.items) {
       if (auto* run = std::get_if<TextRun>(&item)) {
         run->text = translator.Translate(run->text);
@@ -57,7 +57,7 @@ Translation SourceDocument::TranslateRtf(const WordMode& mode) const {
       }
     }
     translator.EndParagraph();
-  }
+  });
   const RtfWriteOptions options{.encoding =
                                     utf8Rtf_ ? StreamEncoding::Utf8 : StreamEncoding::Windows1252};
   return {RtfWriter(options).Write(translated), translator.sentences()};

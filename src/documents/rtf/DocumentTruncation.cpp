@@ -25,13 +25,11 @@ std::size_t TruncateText(std::string& text, std::size_t room) {
 }  // namespace
 
 void TruncateDocument(RichDocument& document, std::size_t maxCharacters) {
+  ParagraphList kept;
   std::size_t used = 0;
-  for (std::size_t p = 0; p < document.paragraphs.size(); ++p) {
-    if (p > 0 && used++ == maxCharacters) {
-      document.paragraphs.resize(p);
-      return;
-    }
-    std::vector<InlineItem>& items = document.paragraphs[p].items;
+  for (Paragraph paragraph : document.paragraphs) {
+    if (!kept.empty() && used++ == maxCharacters) break;
+    std::vector<InlineItem>& items = paragraph.items;
     for (std::size_t i = 0; i < items.size(); ++i) {
       if (used == maxCharacters) {
         items.resize(i);
@@ -43,7 +41,9 @@ void TruncateDocument(RichDocument& document, std::size_t maxCharacters) {
         ++used;
       }
     }
+    kept.push_back(paragraph);
   }
+  document.paragraphs = std::move(kept);
 }
 
 }  // namespace vorla

@@ -57,7 +57,8 @@ RichDocument DocumentFromPlainText(std::string_view text, StreamEncoding encodin
   std::string_view rest = utf8;
   while (true) {
     const std::size_t end = std::min(rest.find_first_of("\r\n"), rest.size());
-    document.paragraphs.emplace_back().AppendText({}, rest.substr(0, end));
+    document.paragraphs.StartParagraph();
+    document.paragraphs.AppendText({}, rest.substr(0, end));
     if (end == rest.size()) break;
     rest.remove_prefix(rest.substr(end).starts_with("\r\n") ? end + 2 : end + 1);
   }

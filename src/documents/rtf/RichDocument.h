@@ -1,12 +1,16 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
+#include "documents/rtf/InternTable.h"
 #include "documents/rtf/SharedText.h"
 
 namespace vorla {
@@ -51,6 +55,10 @@ struct CharacterFormat {
   friend bool operator==(const CharacterFormat&, const CharacterFormat&) = default;
 };
 
+struct CharacterFormatHash {
+  std::size_t operator()(const CharacterFormat& format) const;
+};
+
 enum class ParagraphAlignment : std::uint8_t { Left, Right, Center, Justify };
 
 // Distances in twips (1/1440 inch); the first-line indent is relative to the left indent.
@@ -62,6 +70,10 @@ struct ParagraphFormat {
   int spaceBefore = 0;
   int spaceAfter = 0;
   friend bool operator==(const ParagraphFormat&, const ParagraphFormat&) = default;
+};
+
+struct ParagraphFormatHash {
+  std::size_t operator()(const ParagraphFormat& format) const;
 };
 
 struct TextRun {
@@ -82,6 +94,7 @@ struct EmbeddedObject {
 
 using InlineItem = std::variant<TextRun, EmbeddedObject>;
 
+// One paragraph as a value of its own, as the document hands it out and takes it in.
 struct Paragraph {
   ParagraphFormat format{};
   std::vector<InlineItem> items{};
@@ -92,8 +105,88 @@ struct Paragraph {
   friend bool operator==(const Paragraph&, const Paragraph&) = default;
 };
 
+// The paragraphs of a document, stored compactly: all text in one buffer, the objects' RTF
+// in another, each run or object a small item pointing into them, and every character and
+// paragraph format once in a table. A document of tiny pieces (one-character runs, empty
+// paragraphs) so needs a few bytes per piece. Reading hands out each paragraph as a value.
+class ParagraphList {
+ public:
+  class Iterator {
+   public:
+    using value_type = Paragraph;
+    using difference_type = std::ptrdiff_t;
+    Iterator() = default;
+    Iterator(const ParagraphList* list, std::size_t index) : list_(list), index_(index) {}
+    Paragraph operator*() const { return (*list_)[index_]; }
+    Iterator& operator++() {
+      ++index_;
+      return *this;
+    }
+    Iterator operator++(int) {
+      Iterator before = *this;
+      ++index_;
+      return before;
+    }
+    friend bool operator==(const Iterator&, const Iterator&) = default;
+
+   private:
+    const ParagraphList* list_ = nullptr;
+    std::size_t index_ = 0;
+  };
+
+  ParagraphList() = default;
+  ParagraphList(std::initializer_list<Paragraph> paragraphs);
+  ParagraphList(const std::vector<Paragraph>& paragraphs);
+
+  std::size_t size() const { return paragraphs_.size(); }
+  bool empty() const { return paragraphs_.empty(); }
+  Paragraph operator[](std::size_t index) const;
+  Paragraph at(std::size_t index) const;
+  Paragraph back() const { return (*this)[size() - 1]; }
+  Iterator begin() const { return {this, 0}; }
+  Iterator end() const { return {this, size()}; }
+
+  void push_back(const Paragraph& paragraph);
+  // Changes every paragraph: each is handed to `edit` as a value and stored again.
+  void Edit(const std::function<void(Paragraph&)>& edit);
+
+  // Building the document from its end, as a reader does: a new empty paragraph, the format
+  // of the last one, and text or an object appended to the last one.
+  void StartParagraph();
+  void SetLastFormat(const ParagraphFormat& format);
+  // Extends the last run when its format is the same; control characters other than tab and
+  // line break are left out.
+  void AppendText(const CharacterFormat& format, std::string_view text);
+  void AppendObject(ObjectKind kind, std::string_view rtf);
+
+  friend bool operator==(const ParagraphList& a, const ParagraphList& b);
+
+ private:
+  // A run (text_[start, start + length) in characterFormats_[format]) or an object
+  // (objects_[start, start + length) of kind `format`).
+  struct Item {
+    std::uint32_t start = 0;
+    std::uint32_t length = 0;
+    std::uint32_t format : 31 = 0;
+    std::uint32_t isObject : 1 = 0;
+  };
+  struct StoredParagraph {
+    std::uint32_t firstItem = 0;
+    std::uint32_t format = 0;
+  };
+
+  std::size_t EndItem(std::size_t paragraph) const;
+
+  std::string text_;
+  std::string objects_;
+  std::vector<Item> items_;
+  std::vector<StoredParagraph> paragraphs_;
+  InternTable<CharacterFormat, CharacterFormatHash> characterFormats_;
+  InternTable<ParagraphFormat, ParagraphFormatHash> paragraphFormats_;
+};
+
 struct RichDocument {
-  std::vector<Paragraph> paragraphs{};
+  ParagraphList paragraphs{};
   friend bool operator==(const RichDocument&, const RichDocument&) = default;
 };
 

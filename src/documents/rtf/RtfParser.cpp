@@ -18,7 +18,7 @@ constexpr std::size_t kMaxGroupDepth = 1000;
 }  // namespace
 
 RichDocument RtfParser::Parse() {
-  document_.paragraphs.emplace_back();
+  document_.paragraphs.StartParagraph();
   while (!finished_) {
     const RtfToken token = tokenizer_.Next();
     if (token.kind != RtfTokenKind::ControlWord) ignorableDestination_ = false;
@@ -161,8 +161,8 @@ void RtfParser::FlushText() {
       break;
     case RtfDestination::FieldInstruction:
       // Once the result has begun the link stays what the instruction made of it.
-      if (state.field >= 0 && !fields_[static_cast<std::size_t>(state.field)].link) {
-        fields_[static_cast<std::size_t>(state.field)].instruction.append(text);
+      if (state.field >= 0 && !fields_[static_cast<std::size_t>(state.field)].read) {
+        instructions_[state.field].append(text);
       }
       break;
   }
@@ -171,7 +171,7 @@ void RtfParser::FlushText() {
 
 // A paragraph takes the properties in effect at its content or at its end, whichever is last.
 void RtfParser::TakeParagraphFormat() {
-  CurrentParagraph().format = State().paragraph;
+  document_.paragraphs.SetLastFormat(State().paragraph);
   paragraphFormatTaken_ = true;
 }
 
@@ -196,7 +196,7 @@ void RtfParser::StartParagraph() {
     finished_ = true;  // the limit was reached in the paragraph just ended
     return;
   }
-  document_.paragraphs.emplace_back();
+  document_.paragraphs.StartParagraph();
   paragraphFormatTaken_ = false;
 }
 
@@ -212,7 +212,7 @@ void RtfParser::AppendWithinLimit(std::string_view text) {
     if (IsUtf8ContinuationByte(text[end])) continue;
     if (!TakeRoom()) break;
   }
-  CurrentParagraph().AppendText(CurrentFormat(), text.substr(0, end));
+  document_.paragraphs.AppendText(CurrentFormat(), text.substr(0, end));
 }
 
 void RtfParser::AddCell() {
@@ -233,11 +233,17 @@ void RtfParser::StartFieldResult() {
   RtfGroupState& state = State();
   if (state.field < 0) return;
   Field& field = fields_[static_cast<std::size_t>(state.field)];
-  if (!field.link) {
-    field.link = HyperlinkTarget(field.instruction);
-    std::string().swap(field.instruction);  // read once: its memory is not needed any more
+  if (!field.read) {
+    field.read = true;
+    const auto instruction = instructions_.find(state.field);
+    if (instruction == instructions_.end()) return;
+    std::string target = HyperlinkTarget(instruction->second);
+    instructions_.erase(instruction);  // read once: its memory is not needed any more
+    if (target.empty()) return;
+    field.link = static_cast<std::int32_t>(links_.size());
+    links_.emplace_back(std::move(target));
   }
-  if (field.link->empty()) return;
+  if (field.link < 0) return;
   state.character.link = state.field;
 }
 
@@ -253,7 +259,7 @@ void RtfParser::TakeObject(ObjectKind kind, std::size_t wordStart) {
     if (!finished_ && TakeRoom()) {
       std::string rtf = "{";
       rtf.append(input_.substr(wordStart, tokenizer_.Position() - wordStart));
-      CurrentParagraph().items.emplace_back(EmbeddedObject{kind, std::move(rtf)});
+      document_.paragraphs.AppendObject(kind, rtf);
     }
   }
   CloseGroup();
@@ -294,7 +300,8 @@ const CharacterFormat& RtfParser::CurrentFormat() {
   format.color = colors_.Find(character.color);
   format.verticalPosition = character.verticalPosition;
   if (character.link >= 0)
-    format.linkTarget = *fields_[static_cast<std::size_t>(character.link)].link;
+    format.linkTarget =
+        links_[static_cast<std::size_t>(fields_[static_cast<std::size_t>(character.link)].link)];
   format_ = std::move(format);
   formatState_ = character;
   formatValid_ = true;

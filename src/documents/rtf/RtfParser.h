@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,7 +29,6 @@ class RtfParser {
 
  private:
   RtfGroupState& State() { return groups_.back(); }
-  Paragraph& CurrentParagraph() { return document_.paragraphs.back(); }
 
   void OpenGroup();
   void CloseGroup();
@@ -71,13 +71,16 @@ class RtfParser {
   RtfTextCollector collector_;
   RtfFontTable fonts_;
   RtfColorTable colors_;
-  // The fields by number: the instruction read so far and the link it makes, read once for
-  // all the runs of the field's result.
+  // The fields by number and the link each makes, read once for all the runs of the field's
+  // result: a field without an instruction costs these few bytes.
   struct Field {
-    std::string instruction;
-    std::optional<SharedText> link;
+    std::int32_t link = -1;  // in links_; none when negative
+    bool read = false;       // the instruction has been read: the result has begun
   };
   std::vector<Field> fields_;
+  std::vector<SharedText> links_;
+  // The instructions of the fields whose result has not begun, as read so far.
+  std::map<std::int32_t, std::string> instructions_;
   int documentCodePage_ = kCodePageWindows1252;
   std::size_t room_;  // characters the text limit still allows
   std::optional<std::int32_t> defaultFont_;

@@ -60,11 +60,11 @@ void RemoveLinks(TextPane& pane) {
 void RemoveObjects(TextPane& pane) {
   const ScrollPositionKeeper keeper(pane);
   RichDocument document = pane.GetRichDocument(PaneRange::Whole);
-  for (Paragraph& paragraph : document.paragraphs) {
+  document.paragraphs.Edit([](Paragraph& paragraph) {
     std::erase_if(paragraph.items, [](const InlineItem& item) {
       return std::holds_alternative<EmbeddedObject>(item);
     });
-  }
+  });
   pane.SetRichDocument(std::move(document));
 }
 

@@ -37,11 +37,11 @@ RichDocument RichDocumentFromRange(const QTextDocument& document, int from, int 
   RichDocument out;
   for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() <= to;
        block = block.next()) {
-    Paragraph& paragraph = out.paragraphs.emplace_back();
-    paragraph.format = FromQtFormat(block.blockFormat());
+    Paragraph paragraph{FromQtFormat(block.blockFormat()), {}};
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       AppendFragment(paragraph, it.fragment(), from, to);
     }
+    out.paragraphs.push_back(paragraph);
   }
   return out;
 }
