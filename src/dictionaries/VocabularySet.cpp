@@ -126,7 +126,7 @@ bool VocabularySet::NameInUse(std::string_view name) const {
 
 bool VocabularySet::AddRow(std::string_view name, int vocid, int voctype, DictionaryKind kind) {
   std::lock_guard lock(mutex_);
-  if (vocid < kFirstUserId || NameInUse(name) || RowById(vocid)) return false;
+  if (vocid < kFirstUserVocabularyId || NameInUse(name) || RowById(vocid)) return false;
   rows_.push_back({vocid, 0, voctype, static_cast<int>(kind), std::string(name)});
   return true;
 }
@@ -134,7 +134,7 @@ bool VocabularySet::AddRow(std::string_view name, int vocid, int voctype, Dictio
 bool VocabularySet::RenameRow(int vocid, std::string_view name) {
   std::lock_guard lock(mutex_);
   const auto row = std::ranges::find(rows_, vocid, &LexiconRow::vocid);
-  if (vocid < kFirstUserId || row == rows_.end()) return false;
+  if (vocid < kFirstUserVocabularyId || row == rows_.end()) return false;
   row->name = name;
   return true;
 }
@@ -142,7 +142,7 @@ bool VocabularySet::RenameRow(int vocid, std::string_view name) {
 bool VocabularySet::SetRowKind(int vocid, DictionaryKind kind) {
   std::lock_guard lock(mutex_);
   const auto row = std::ranges::find(rows_, vocid, &LexiconRow::vocid);
-  if (vocid < kFirstUserId || row == rows_.end()) return false;
+  if (vocid < kFirstUserVocabularyId || row == rows_.end()) return false;
   row->vocsubtype = static_cast<int>(kind);
   return true;
 }
@@ -150,7 +150,7 @@ bool VocabularySet::SetRowKind(int vocid, DictionaryKind kind) {
 bool VocabularySet::RemoveRow(int vocid) {
   std::lock_guard lock(mutex_);
   const auto row = std::ranges::find(rows_, vocid, &LexiconRow::vocid);
-  if (vocid < kFirstUserId || row == rows_.end()) return false;
+  if (vocid < kFirstUserVocabularyId || row == rows_.end()) return false;
   const auto kind = static_cast<DictionaryKind>(row->vocsubtype);
   rows_.erase(row);
   if (Deselect(vocid) >= 0) StoreSelectionByRule();
@@ -253,7 +253,7 @@ std::vector<std::string> VocabularySet::ConfirmSelection(const std::vector<std::
 
 int VocabularySet::ReadEditId(std::string_view suffix) const {
   const int vocid = config_->settings().ReadInteger(ValueName(suffix), 0);
-  return vocid < kFirstUserId ? 0 : vocid;
+  return vocid < kFirstUserVocabularyId ? 0 : vocid;
 }
 
 void VocabularySet::SetCurrentEdit(int vocid, DictionaryKind kind) {

@@ -10,6 +10,7 @@
 #include "config/Config.h"
 #include "dictionaries/DictionaryKind.h"
 #include "dictionaries/LexiconInfo.h"
+#include "service/VocabularyTransfer.h"
 #include "translation/ActiveDictionaryView.h"
 
 namespace vorla {
@@ -22,8 +23,6 @@ namespace vorla {
 // workers read it; nested look-ups take it again. No service request is made under it.
 class VocabularySet {
  public:
-  // Identifiers of user and session dictionaries start here; lower ones are domain lexicons.
-  static constexpr int kFirstUserId = 10000;
   // `ListNames` of every row but the session dictionary's.
   static constexpr int kAllTypes = 2;
 
