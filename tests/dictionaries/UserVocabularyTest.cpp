@@ -6,6 +6,7 @@
 #include <mutex>
 #include <string>
 
+#include "DictionaryCommands.h"
 #include "dictionaries/AttributeCodes.h"
 #include "dictionaries/SessionVocabulary.h"
 #include "dictionaries/UserVocabulary.h"
@@ -18,79 +19,27 @@ namespace {
 using namespace std::chrono_literals;
 namespace e = dictionary_error;
 
-// Dictionaries kept by identifier as the service keeps them; a queued status answers one
-// request of its command instead.
-class StoredDictionaries {
- public:
-  explicit StoredDictionaries(sim::ServiceSimulator& simulator) {
-    simulator.Register("getvoc", [this](const sim::SimRequest& request, sim::SimContext&) {
-      std::lock_guard lock(mutex_);
-      if (const auto status = Queued("getvoc")) return Framed(*status, "");
-      const auto stored = streams_.find(Id(request));
-      if (stored == streams_.end()) return Framed(e::kNotReadable, "");
-      return Framed(0, stored->second);
-    });
-    simulator.Register("createvoc", [this](const sim::SimRequest& request, sim::SimContext&) {
-      std::lock_guard lock(mutex_);
-      if (const auto status = Queued("createvoc")) return Framed(*status, "");
-      streams_[nextId_] = *request.Field("srctxt");
-      return Framed(nextId_++, "");
-    });
-    simulator.Register("updatevoc", [this](const sim::SimRequest& request, sim::SimContext&) {
-      std::lock_guard lock(mutex_);
-      if (const auto status = Queued("updatevoc")) return Framed(*status, "");
-      streams_[Id(request)] = *request.Field("srctxt");
-      return Framed(0, "");
-    });
-    simulator.Register("removevoc", [this](const sim::SimRequest& request, sim::SimContext&) {
-      std::lock_guard lock(mutex_);
-      if (const auto status = Queued("removevoc")) return Framed(*status, "");
-      return Framed(streams_.erase(Id(request)) == 1 ? 0 : e::kNotReadable, "");
-    });
+class UserVocabularyTest : public test::LoginFixture, public testing::Test {
+ protected:
+  // The service keeps one Phrases dictionary of the user, 10000; the lists stand for what
+  // the login fetched.
+  UserVocabularyTest() {
+    sim::RegisterDictionaryCommands(sim_);
+    sim::StoredDictionary phrasebook;
+    phrasebook.vocsubtype = 1;
+    phrasebook.name = "Phrasebook";
+    EXPECT_EQ(sim_.context().dictionaries.Create("demo", phrasebook), 10000);
+    prompt_->answers.push_back({"demo", "demo"});
+    EXPECT_EQ(LogIn(), 0);
+    sets_->ReceiveLexiconInfo("1:0:0:0:Economy & Trade;10000:0:1:1:Phrasebook;");
+    config_->SetUiLanguage(UiLanguage::English);
   }
 
   void Queue(const std::string& command, std::initializer_list<int> statuses) {
-    std::lock_guard lock(mutex_);
-    queued_[command].insert(queued_[command].end(), statuses);
+    for (const int status : statuses)
+      sim_.context().translation.Queue(command, {.status = status});
   }
-  void Put(int vocid, std::string stream) {
-    std::lock_guard lock(mutex_);
-    streams_[vocid] = std::move(stream);
-  }
-  bool Has(int vocid) {
-    std::lock_guard lock(mutex_);
-    return streams_.contains(vocid);
-  }
-
- private:
-  static int Id(const sim::SimRequest& request) { return std::stoi(*request.Field("vocid")); }
-  static sim::SimAnswer Framed(int status, const std::string& payload) {
-    sim::SimAnswer answer;
-    answer.body = sim::Int32s({status, static_cast<std::int32_t>(payload.size())}) + payload;
-    return answer;
-  }
-  std::optional<int> Queued(const std::string& command) {
-    auto& statuses = queued_[command];
-    if (statuses.empty()) return std::nullopt;
-    const int status = statuses.front();
-    statuses.pop_front();
-    return status;
-  }
-
-  std::mutex mutex_;
-  std::map<int, std::string> streams_;
-  std::map<std::string, std::deque<int>> queued_;
-  int nextId_ = 10012;
-};
-
-class UserVocabularyTest : public test::LoginFixture, public testing::Test {
- protected:
-  UserVocabularyTest() {
-    prompt_->answers.push_back({"demo", "demo"});
-    EXPECT_EQ(LogIn(), 0);
-    sets_->ReceiveLexiconInfo("1:0:0:0:Economy & Trade;10003:0:1:1:Phrasebook;");
-    config_->SetUiLanguage(UiLanguage::English);
-  }
+  bool Stored(int vocid) { return sim_.context().dictionaries.Find("demo", vocid).has_value(); }
 
   VocabularyServices Services() { return {config_, state_.get(), connections_, sets_}; }
 
@@ -103,21 +52,23 @@ class UserVocabularyTest : public test::LoginFixture, public testing::Test {
   }
 
   static void AddNoun(UserVocabulary& dictionary, std::string_view source) {
-    ASSERT_TRUE(dictionary.vocabulary().CreateEntry(source, word_class::kNoun, 0, false));
+    const CreatedEntry created =
+        dictionary.vocabulary().CreateEntry(source, word_class::kNoun, 0, false);
+    ASSERT_TRUE(created);
+    created.entry->target = "k\xe4\xe4nn\xf6s";
     dictionary.MarkModified();
   }
 
-  // A stored English-to-Finnish Normal dictionary "Stored" with one term, listed as 10012.
+  // A stored English-to-Finnish Normal dictionary "Stored" with one term, listed as 10001.
   void StoreOneTermDictionary() {
     auto dictionary = Opened("Stored");
     AddNoun(*dictionary, "cat");
     ASSERT_EQ(dictionary->Save(false, true), 0);
-    ASSERT_EQ(dictionary->vocabulary().header.vocid, 10012);
+    ASSERT_EQ(dictionary->vocabulary().header.vocid, 10001);
   }
 
   std::size_t Sent(std::string_view command) const { return Requests(command).size(); }
 
-  StoredDictionaries stored_{sim_};
   std::vector<std::string> reports_;
 };
 
@@ -129,8 +80,8 @@ TEST_F(UserVocabularyTest, CreatesLoadsUpdatesAndRemovesADictionary) {
   ASSERT_EQ(created->Save(false, false), 0);
   EXPECT_FALSE(created->IsNew());
   EXPECT_FALSE(created->IsModified());
-  EXPECT_EQ(created->vocabulary().header.vocid, 10012);
-  const auto row = sets_->EnglishFinnish().RowById(10012);
+  EXPECT_EQ(created->vocabulary().header.vocid, 10001);
+  const auto row = sets_->EnglishFinnish().RowById(10001);
   ASSERT_TRUE(row);
   EXPECT_EQ(row->name, "My terms");
   EXPECT_EQ(row->voctype, kLexiconUser);
@@ -149,12 +100,12 @@ TEST_F(UserVocabularyTest, CreatesLoadsUpdatesAndRemovesADictionary) {
   AddNoun(*loaded, "dog");
   ASSERT_EQ(loaded->SetName("Our terms", true), 0);
   ASSERT_EQ(loaded->Save(false, false), 0);
-  EXPECT_EQ(*Requests("updatevoc").at(0).Field("vocid"), "10012");
-  EXPECT_EQ(sets_->EnglishFinnish().NameById(10012), "Our terms");
+  EXPECT_EQ(*Requests("updatevoc").at(0).Field("vocid"), "10001");
+  EXPECT_EQ(sets_->EnglishFinnish().NameById(10001), "Our terms");
 
   ASSERT_EQ(loaded->Remove(false), 0);
-  EXPECT_FALSE(stored_.Has(10012));
-  EXPECT_FALSE(sets_->EnglishFinnish().RowById(10012));
+  EXPECT_FALSE(Stored(10001));
+  EXPECT_FALSE(sets_->EnglishFinnish().RowById(10001));
   EXPECT_TRUE(reports_.empty());
 }
 
@@ -164,18 +115,18 @@ TEST_F(UserVocabularyTest, AFailedLoadKeepsTheEntriesAndRefusesToSave) {
     const char* what;
     std::function<void()> arrange;
     int code;
-    int vocid = 10012;
+    int vocid = 10001;
     std::size_t requests = 1;
   };
   const Case cases[] = {
       {"not found", [] {}, e::kNotReadable, 10099},
-      {"a positive status", [this] { stored_.Queue("getvoc", {4}); }, e::kServer},
+      {"a positive status", [this] { Queue("getvoc", {4}); }, e::kServer},
       {"the session expired twice",
        [this] {
-         stored_.Queue("getvoc", {-12, -12});
+         Queue("getvoc", {-12, -12});
        },
-       e::kNotLoggedIn, 10012, 2},
-      {"busy", [this] { stored_.Queue("getvoc", {-19}); }, -19},
+       e::kNotLoggedIn, 10001, 2},
+      {"busy", [this] { Queue("getvoc", {-19}); }, -19},
       {"no answer",
        [this] {
          sim::Faults faults;
@@ -184,7 +135,13 @@ TEST_F(UserVocabularyTest, AFailedLoadKeepsTheEntriesAndRefusesToSave) {
          sim_.SetFaults("getvoc", faults);
        },
        e::kNoConnection},
-      {"not a stream", [this] { stored_.Put(10012, "garbage"); }, e::kFormat},
+      {"not a stream",
+       [this] {
+         auto garbled = *sim_.context().dictionaries.Find("demo", 10001);
+         garbled.stream = "garbage";
+         sim_.context().dictionaries.Replace("demo", garbled);
+       },
+       e::kFormat},
   };
   for (const Case& c : cases) {
     auto dictionary = Opened("Stored");
@@ -205,7 +162,7 @@ TEST_F(UserVocabularyTest, AFailedLoadKeepsTheEntriesAndRefusesToSave) {
 TEST_F(UserVocabularyTest, ALoadAfterAFailedOneAllowsSavingAgain) {
   StoreOneTermDictionary();
   auto dictionary = Opened("Stored");
-  stored_.Queue("getvoc", {-11});
+  Queue("getvoc", {-11});
   ASSERT_EQ(dictionary->Load(true), e::kNoConnection);
   ASSERT_EQ(dictionary->Load(true), 0);
   AddNoun(*dictionary, "dog");
@@ -234,7 +191,7 @@ TEST_F(UserVocabularyTest, StatusesOtherThanSuccessAreErrors) {
       AddNoun(*dictionary, "dog");
     }
     const int vocid = dictionary->vocabulary().header.vocid;
-    stored_.Queue(command, {c.status});
+    Queue(command, {c.status});
     const int code =
         command == "removevoc" ? dictionary->Remove(true) : dictionary->Save(false, true);
     EXPECT_EQ(code, c.code) << c.command << " " << c.status;
@@ -259,16 +216,16 @@ TEST_F(UserVocabularyTest, ANewDictionaryTakesTheRowOfAUserDictionaryOfItsNameOn
   ASSERT_EQ(adopting->SetName("Phrasebook", false), 0);
   AddNoun(*adopting, "cat");
 
-  stored_.Queue("updatevoc", {-11});
+  Queue("updatevoc", {-11});
   EXPECT_EQ(adopting->Save(true, true), -11);
   EXPECT_TRUE(adopting->IsNew());
-  EXPECT_EQ(sets_->EnglishFinnish().RowById(10003)->vocsubtype, 1) << "kind kept on failure";
+  EXPECT_EQ(sets_->EnglishFinnish().RowById(10000)->vocsubtype, 1) << "kind kept on failure";
 
   ASSERT_EQ(adopting->Save(true, true), 0);
   EXPECT_EQ(Sent("createvoc"), 0u);
-  EXPECT_EQ(*Requests("updatevoc").back().Field("vocid"), "10003");
+  EXPECT_EQ(*Requests("updatevoc").back().Field("vocid"), "10000");
   EXPECT_FALSE(adopting->IsNew());
-  EXPECT_EQ(sets_->EnglishFinnish().RowById(10003)->vocsubtype, 0) << "the row takes the new kind";
+  EXPECT_EQ(sets_->EnglishFinnish().RowById(10000)->vocsubtype, 0) << "the row takes the new kind";
 
   auto domain = std::make_unique<UserVocabulary>(Services());
   domain->Open(0, 1, std::nullopt);
@@ -347,16 +304,16 @@ TEST_F(UserVocabularyTest, TheSessionDictionaryIsCarriedWhileItHoldsEntriesAndRe
     return sets_->GetSessionDictionary(DictionaryDirection::EnglishFinnish);
   };
   ASSERT_TRUE(carried());
-  EXPECT_EQ(carried()->vocid, 10012);
+  EXPECT_EQ(carried()->vocid, 10001);
   EXPECT_FALSE(carried()->hasEntries);
 
   AddNoun(*session.dictionary(), "cat");
   ASSERT_EQ(session.Save(), 0);
   EXPECT_TRUE(carried()->hasEntries);
-  EXPECT_EQ(*Requests("updatevoc").at(0).Field("vocid"), "10012");
+  EXPECT_EQ(*Requests("updatevoc").at(0).Field("vocid"), "10001");
 
   session.Discard(std::chrono::steady_clock::now() + 10s);
-  EXPECT_FALSE(stored_.Has(10012));
+  EXPECT_FALSE(Stored(10001));
   EXPECT_FALSE(carried());
   EXPECT_FALSE(sets_->GetSessionDictionary(DictionaryDirection::FinnishEnglish));
 }
