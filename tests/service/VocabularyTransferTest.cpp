@@ -7,12 +7,15 @@
 #include "DictionaryCommands.h"
 #include "FaultsFile.h"
 #include "LoginFixture.h"
+#include "TranslationCommands.h"
 #include "dictionaries/AttributeCodes.h"
 #include "dictionaries/SampleDictionaries.h"
 #include "dictionaries/VocabularyReader.h"
 #include "service/ServiceClient.h"
 #include "service/VocabularyTransfer.h"
 #include "support/RecordingObserver.h"
+#include "translation/TranslationFlags.h"
+#include "translation/TranslationJob.h"
 
 namespace vorla {
 namespace {
@@ -394,6 +397,50 @@ TEST_F(VocabularyTransferTest, FaultsFileReachesTheDictionaryCommands) {
   EXPECT_EQ(Send(*dictionary).status, 5);
   EXPECT_EQ(Fetch(*dictionary).status, kVocabularyNotLoggedIn);
   EXPECT_FALSE(sim::ParseFaultsFile("[createvoc]\nlying_length = 9\n").ok());
+}
+
+TEST_F(VocabularyTransferTest, TranslationAppliesTheActiveTermsAndPhrases) {
+  sim::RegisterTranslationCommands(sim_);
+  const auto terms = Terms({{"cat", "kisu"}});
+  const auto phrases =
+      Terms({{"good morning", "huomenta"}, {"cat", "katti"}}, DictionaryKind::Phrases);
+  phrases->header.name = "Greetings";
+  const auto finnishEnglish = Terms({{"dog", "hauva"}});
+  finnishEnglish->header.name = "Other way";
+  finnishEnglish->header.srclan = 1;
+  finnishEnglish->header.tgtlan = 0;
+  for (Vocabulary* dictionary : {terms.get(), phrases.get(), finnishEnglish.get()})
+    ASSERT_NO_FATAL_FAILURE(Create(*dictionary));
+
+  const auto translate = [&](std::string_view text, std::vector<int> active) {
+    TranslationJob job;
+    job.Initialise();
+    job.SetSource(std::string(text));
+    job.pid = Config::kProductId;
+    job.trflags = kTrFromClient;
+    job.actcount = {static_cast<int>(active.size()), 0};
+    std::ranges::copy(active, job.actfields[0].begin());
+    EXPECT_EQ(client_.Translate(job, kNeverRepeat), 0);
+    return std::string(job.Result());
+  };
+  const int termsId = terms->header.vocid;
+  const int phrasesId = phrases->header.vocid;
+  const struct {
+    const char* text;
+    std::vector<int> active;
+    const char* expected;
+  } cases[] = {
+      {"the cat", {termsId}, "kisu"},
+      {"the cat", {}, "kissa"},
+      {"The cat. Good  morning, cat!", {termsId, phrasesId}, "Kisu. Huomenta, kisu!"},
+      {"the cat", {phrasesId, termsId}, "katti"},            // the first dictionary decides
+      {"the dog", {finnishEnglish->header.vocid}, "koira"},  // another direction
+      {"the cat", {99'999}, "kissa"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(translate(c.text, c.active), c.expected);
+  }
 }
 
 }  // namespace

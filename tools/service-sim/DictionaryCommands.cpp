@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "FieldReader.h"
+#include "LanguageCodes.h"
 #include "ServiceCodes.h"
 #include "ServiceSimulator.h"
 
@@ -16,8 +17,6 @@ namespace {
 
 constexpr std::int32_t kDictionaryProtocol = 4;
 constexpr std::int32_t kSessionDictionary = 3;
-constexpr std::int32_t kEnglish = 0;
-constexpr std::int32_t kFinnish = 1;
 
 constexpr std::array<std::string_view, 8> kStoredFields = {"cmd",     "p",      "pid",    "vocid",
                                                            "voctype", "srclan", "tgtlan", "uid"};

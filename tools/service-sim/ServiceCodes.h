@@ -13,10 +13,8 @@ inline constexpr std::int32_t kInsufficientBalance = 19;
 inline constexpr std::int32_t kPairNotAllowed = 23;
 inline constexpr std::int32_t kNotAvailable = 24;
 inline constexpr std::int32_t kInvalidPair = 28;
-}  // namespace status
 
 // The statuses the dictionary commands and the lexicon lists answer.
-namespace status {
 inline constexpr std::int32_t kDictionaryFormat = -1;
 inline constexpr std::int32_t kDictionaryNameTaken = -2;
 inline constexpr std::int32_t kDictionaryNameInvalid = -3;
