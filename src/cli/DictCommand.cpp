@@ -34,6 +34,13 @@ std::string Utf8(std::string_view bytes) {
   return Cp1252ToUtf8(bytes);
 }
 
+// "Active dictionaries:" and the active names, or "(none selected)".
+void PrintActive(const VocabularySet& set, UiLanguage language) {
+  const std::string names = set.ActiveNames();
+  std::cout << kActiveLabel.In(language) << ' '
+            << (names.empty() ? std::string(kNone.In(language)) : Utf8(names)) << '\n';
+}
+
 int RunList(CliContext& context, const DictOptions& options) {
   DictSession session(context, options);
   if (const int login = session.LogIn(); login != 0) return login;
@@ -49,9 +56,7 @@ int RunList(CliContext& context, const DictOptions& options) {
     std::cout << (selected ? "* " : "  ") << row.vocid << '\t' << Utf8(set.DisplayName(row.name))
               << '\t' << kind.In(language) << '\n';
   }
-  const std::string names = set.ActiveNames();
-  std::cout << kActiveLabel.In(language) << ' '
-            << (active.empty() ? std::string(kNone.In(language)) : Utf8(names)) << '\n';
+  PrintActive(set, language);
   return 0;
 }
 
@@ -90,7 +95,7 @@ struct CreateOptions {
 int RunCreate(CliContext& context, const DictOptions& options, const CreateOptions& create) {
   DictSession session(context, options);
   if (const int login = session.LogIn(); login != 0) return login;
-  const auto dictionary = session.Dictionary(std::nullopt);
+  const auto dictionary = session.Dictionary(create.name, DictSession::Kind::New);
   const auto kind = std::ranges::find(kKindNames, create.kind) - kKindNames.begin();
   dictionary->vocabulary().header.vocsubtype = static_cast<DictionaryKind>(kind);
   const auto name = Utf8ToCp1252Strict(create.name);
@@ -112,7 +117,7 @@ int RunCreate(CliContext& context, const DictOptions& options, const CreateOptio
 int RunDelete(CliContext& context, const DictOptions& options, const std::string& name) {
   DictSession session(context, options);
   if (const int login = session.LogIn(); login != 0) return login;
-  const auto dictionary = session.Dictionary(name);
+  const auto dictionary = session.Dictionary(name, DictSession::Kind::Listed);
   if (!dictionary) return kDictRefused;
   const int code = dictionary->Remove(false);
   if (code == 0) std::cout << FormatMessage(kDeleted, session.ui(), name) << '\n';
@@ -130,10 +135,7 @@ int RunSelect(CliContext& context, const DictOptions& options,
   const std::vector<std::string> unknown = set.ConfirmSelection(chosen, remember);
   for (const std::string& name : unknown)
     PrintError(FormatMessage(kUnknownName, session.ui(), Utf8(name)));
-  const UiLanguage language = session.ui();
-  const std::string active = set.ActiveNames();
-  std::cout << kActiveLabel.In(language) << ' '
-            << (active.empty() ? std::string(kNone.In(language)) : Utf8(active)) << '\n';
+  PrintActive(set, session.ui());
   return unknown.empty() ? 0 : kDictRefused;
 }
 

@@ -59,19 +59,19 @@ VocabularySet& DictSession::set() {
   return context_.dictionaries()->Of(direction_);
 }
 
-std::unique_ptr<UserVocabulary> DictSession::Dictionary(std::optional<std::string_view> utf8Name) {
-  const std::string name = utf8Name ? Utf8ToCp1252Strict(*utf8Name).value_or("") : "";
+std::unique_ptr<UserVocabulary> DictSession::Dictionary(std::string_view utf8Name, Kind kind) {
   auto dictionary = std::make_unique<UserVocabulary>(
       VocabularyServices{RefPtr<Config>(&context_.config()), &context_.state(),
                          context_.connections(), context_.dictionaries()});
   dictionary->SetErrorSink([](const DictionaryErrorReport& report) { PrintError(report.message); });
   dictionary->client().SetDictionaryObserver(
-      MakeRef<TransferProgress>(context_.statusLine(), std::string(utf8Name.value_or("")), ui()));
+      MakeRef<TransferProgress>(context_.statusLine(), std::string(utf8Name), ui()));
   dictionary->Open(set().srclan(), set().tgtlan(), std::nullopt);
-  if (!utf8Name) return dictionary;
+  if (kind == Kind::New) return dictionary;
+  const std::string name = Utf8ToCp1252Strict(utf8Name).value_or("");
   const auto row = set().RowById(set().IdByName(name));
   if (!row || row->voctype != kLexiconUser) {
-    PrintError(FormatMessage(kUnknownDictionary, ui(), *utf8Name));
+    PrintError(FormatMessage(kUnknownDictionary, ui(), utf8Name));
     return nullptr;
   }
   dictionary->Open(set().srclan(), set().tgtlan(), name);
@@ -79,7 +79,7 @@ std::unique_ptr<UserVocabulary> DictSession::Dictionary(std::optional<std::strin
 }
 
 std::unique_ptr<UserVocabulary> DictSession::Loaded(std::string_view utf8Name, int& status) {
-  auto dictionary = Dictionary(utf8Name);
+  auto dictionary = Dictionary(utf8Name, Kind::Listed);
   if (!dictionary) {
     status = kDictRefused;
     return nullptr;

@@ -37,10 +37,12 @@ class DictSession {
   VocabularySet& set();
   UiLanguage ui() { return context_.ui(); }
 
-  // A dictionary of the direction, its failures reported on the standard error and its
-  // transfers shown on the status line. With a name the set must list it as a user
-  // dictionary (reported otherwise); `Open` only, nothing loaded.
-  std::unique_ptr<UserVocabulary> Dictionary(std::optional<std::string_view> utf8Name);
+  // A dictionary of the direction named so in its progress texts, its failures reported on
+  // the standard error and its transfers shown on the status line. A listed one must be a
+  // user dictionary of the set (reported otherwise); `Open` only, nothing loaded. A new one
+  // is empty and unnamed.
+  enum class Kind { Listed, New };
+  std::unique_ptr<UserVocabulary> Dictionary(std::string_view utf8Name, Kind kind);
   // The same, loaded: nothing when the name is unknown or the load failed (reported), with
   // the exit status in status.
   std::unique_ptr<UserVocabulary> Loaded(std::string_view utf8Name, int& status);

@@ -33,7 +33,8 @@ struct SelectionFixture {
 
 TEST(ActiveSelection, SelectKeepsTenDistinctKnownIdentifiers) {
   SelectionFixture f;
-  VocabularySet& set = f.Sets()->EnglishFinnish();
+  auto sets = f.Sets();
+  VocabularySet& set = sets->EnglishFinnish();
   EXPECT_EQ(set.Select(0), -1);
   EXPECT_EQ(set.Select(10001), 1);
   EXPECT_EQ(set.Select(10001), -1);
