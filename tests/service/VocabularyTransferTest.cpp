@@ -262,6 +262,17 @@ TEST_F(VocabularyTransferTest, ExpiredSessionIsRenewedOnceForEachCommand) {
       EXPECT_EQ(Requests("chkrauth").size(), 1u);
     }
   }
+
+  // A session the service itself has forgotten is answered -12 and renewed the same way.
+  sim_.ClearRequests();
+  sim::Faults expired;
+  expired.expireSession = true;
+  expired.times = 1;
+  sim_.SetFaults("getvoc", expired);
+  const Download download = Fetch(*dictionary);
+  EXPECT_EQ(download.status, -5);  // removed above, found missing after the new login
+  EXPECT_EQ(Requests("getvoc").size(), 2u);
+  EXPECT_EQ(Requests("chkrauth").size(), 1u);
 }
 
 TEST_F(VocabularyTransferTest, FaultsEndInTheirResultAndStatus) {

@@ -33,17 +33,10 @@ constexpr std::size_t kRuleBytes = 4;  // rule type, option, word class, range
 
 enum Kind { kNormal = 0, kPhrases = 1, kContextRules = 2, kDisambiguation = 3 };
 
-std::string Words(std::string_view text) {
-  std::string words;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t start = text.find_first_not_of(byte::kBlank, at);
-    if (start == std::string_view::npos) break;
-    const std::size_t end = std::min(text.find(byte::kBlank, start), text.size());
-    if (!words.empty()) words += ' ';
-    words += text.substr(start, end - start);
-    at = end;
-  }
-  return words;
+std::string_view Trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(byte::kBlank);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(byte::kBlank) - first + 1);
 }
 
 std::string Unscored(std::string_view text) {
@@ -85,6 +78,15 @@ class StreamParser {
     if (got && *got != wanted) Fail("expected " + std::string(what));
   }
   bool Next(char c) const { return !AtEnd() && bytes_[at_] == c; }
+  // A text token: leading blanks skipped, then the bytes up to a blank or a zero byte.
+  std::string_view Token() {
+    SkipBlanks();
+    const std::size_t end =
+        std::min(bytes_.find_first_of(std::string_view(" \0", 2), at_), bytes_.size());
+    const std::string_view token = bytes_.substr(at_, end - at_);
+    at_ = end;
+    return token;
+  }
   // Past the stop that Until found.
   void Skip() {
     if (ok()) ++at_;
@@ -201,12 +203,22 @@ class StreamParser {
       ++at_;
   }
 
-  // After the 0x03: the target text, its attributes and the record's end.
+  // After the 0x03: the target, its attributes and the record's end. The target is read as
+  // the engine reads it, token by token (each up to a blank or a zero byte) until a token
+  // would start with the attribute list or the record's end.
   std::string Target() {
-    const std::string target = Words(Until("\xC8\xFF"));
+    std::string target;
+    for (;;) {
+      SkipBlanks();
+      if (AtEnd() || Next(byte::kAttributesOpen) || Next(byte::kRecordEnd) ||
+          Next(byte::kSectionEnd)) {
+        break;
+      }
+      if (!target.empty()) target += ' ';
+      target += Token();
+    }
     Attributes();
     Expect(byte::kRecordEnd, "the end of a record");
-    if (ok() && target.empty()) Fail("a record without a target");
     return target;
   }
 
@@ -222,30 +234,33 @@ class StreamParser {
   }
 
   void Record(int kind, bool multiWord) {
-    SkipBlanks();
     const std::size_t start = at_;
     std::string source;
     if (multiWord) {
-      std::string parts[3];  // modifier, head, complement
-      parts[1] = Words(Until("\x01\x02\x03"));
+      // The parts run to the next delimiter (a modifier or complement may hold blanks).
+      std::string_view parts[3];  // modifier, head, complement
+      parts[1] = Trimmed(Until("\x01\x02\x03"));
       if (Next(byte::kModifier)) {
         ++at_;
-        parts[0] = Words(Until("\x02\x03"));
+        parts[0] = Trimmed(Until("\x02\x03"));
       }
       if (Next(byte::kComplement)) {
         ++at_;
-        parts[2] = Words(Until("\x03"));
+        parts[2] = Trimmed(Until("\x03"));
       }
-      for (const std::string& part : parts)
-        if (!part.empty()) source += (source.empty() ? "" : " ") + part;
+      for (const std::string_view part : parts) {
+        if (part.empty()) continue;
+        if (!source.empty()) source += ' ';
+        source += part;
+      }
       Expect(byte::kTargetFollows, "the target of a multi-word term");
       const bool classFirst = Next(byte::kAttributesOpen) && at_ + 1 < bytes_.size() &&
                               bytes_[at_ + 1] == kMultiWordClassCode;
       if (ok() && !classFirst) return Fail("a multi-word term without its word class");
       Attributes();
     } else {
-      const std::string_view word = Until(std::string_view(&byte::kBlank, 1));
-      Skip();
+      const std::string_view word = Token();
+      Expect(byte::kBlank, "a blank after the source");
       source = kind == kNormal ? std::string(word) : Unscored(word);
       if (ok() && word.empty()) Fail("a record without a source");
       if (kind == kNormal) Take();  // the word class

@@ -42,6 +42,7 @@ UserTerms UserTerms::Active(const DictionaryStore& store, std::string_view user,
 }
 
 void UserTerms::Add(std::string_view source, std::string_view target) {
+  if (target.empty()) return;  // not translated yet
   std::vector<std::string_view> words;
   WordTokenizer tokens(source);
   while (const auto token = tokens.Next()) {

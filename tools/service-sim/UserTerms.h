@@ -23,7 +23,8 @@ class UserTerms {
                           std::span<const std::int32_t> vocids, std::int32_t sourceLanguage,
                           std::int32_t targetLanguage);
 
-  // Source and target in UTF-8; a source given before keeps its translation.
+  // Source and target in UTF-8; a source given before keeps its translation, and one
+  // without a translation adds nothing.
   void Add(std::string_view source, std::string_view target);
   bool empty() const { return targets_.empty(); }
   // Words of the longest source.
