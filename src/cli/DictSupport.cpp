@@ -65,7 +65,7 @@ std::unique_ptr<UserVocabulary> DictSession::Dictionary(std::string_view utf8Nam
                          context_.connections(), context_.dictionaries()});
   dictionary->SetErrorSink([](const DictionaryErrorReport& report) { PrintError(report.message); });
   dictionary->client().SetDictionaryObserver(
-      MakeRef<TransferProgress>(context_.statusLine(), std::string(utf8Name), ui()));
+      MakeRef<TransferProgress>(context_.statusLine(), Utf8ToCp1252(utf8Name), ui()));
   dictionary->Open(set().srclan(), set().tgtlan(), std::nullopt);
   if (kind == Kind::New) return dictionary;
   const std::string name = Utf8ToCp1252Strict(utf8Name).value_or("");

@@ -2,22 +2,19 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "common/UiLanguage.h"
 #include "common/Unknown.h"
 #include "service/HttpConn.h"
+#include "service/VocabularyProgress.h"
 #include "translation/StatusBar.h"
 
 namespace vorla {
 
-// Bytes so far as a percentage of the total, in 64 bits; none for a total of 0 or less.
-std::optional<int> TransferPercent(std::int64_t soFar, std::int64_t total);
-
-// Reports the transfer of one dictionary to a status line: "Loading dictionary '<name>' from
-// the server..." or "Saving dictionary '<name>' to the server...", followed by the
-// percentage while it runs. The name is UTF-8.
+// Reports the transfer of one dictionary to a status line with the dictionary progress
+// texts: loading or saving, followed by the percentage while it runs. The name is
+// Windows-1252.
 class TransferProgress final : public UnknownImpl<IHttpConnObserver> {
  public:
   TransferProgress(std::shared_ptr<StatusBar> status, std::string name, UiLanguage language);
@@ -35,7 +32,7 @@ class TransferProgress final : public UnknownImpl<IHttpConnObserver> {
   std::int32_t OnUploadEnd(std::int32_t result, std::int32_t total, std::int32_t value) override;
 
  private:
-  void Show(bool upload, std::optional<int> percent);
+  void Show(VocabularyTransfer transfer, std::int64_t soFar = 0, std::int64_t total = 0);
 
   std::shared_ptr<StatusBar> status_;
   std::string name_;

@@ -59,7 +59,12 @@ TEST(DictCommand, AUsersTermTranslatesOnceItsDictionaryIsSelected) {
   DictionaryService service;
   EXPECT_EQ(service.Succeeds({"dict", "create", "demo", "--kind", "terms"}),
             "Dictionary 'demo' created.\n");
-  EXPECT_EQ(service.Succeeds({"dict", "add", "demo", "cat", "kisu"}), "Added to 'demo'.\n");
+  const ProgramRun add = service.Run({"dict", "add", "demo", "cat", "kisu"});
+  EXPECT_EQ(add.out, "Added to 'demo'.\n");
+  for (const char* progress : {"Loading dictionary 'demo' from the server...",
+                               "Saving dictionary 'demo' to the server... 100%"}) {
+    EXPECT_TRUE(HasLine(add.err, progress)) << add.err;
+  }
   EXPECT_EQ(service.Succeeds({"dict", "select", "demo"}), "Active dictionaries: demo\n");
   const std::string translated =
       service.Succeeds({"translate", "--from", "en", "--to", "fi", "the cat"});
