@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "common/UiLanguage.h"
+#include "common/Unknown.h"
+#include "service/HttpConn.h"
+#include "service/VocabularyProgress.h"
+#include "translation/StatusBar.h"
+
+namespace vorla {
+
+// Reports the transfer of one dictionary to a status line with the dictionary progress
+// texts: loading or saving, followed by the percentage while it runs. The name is
+// Windows-1252.
+class TransferProgress final : public UnknownImpl<IHttpConnObserver> {
+ public:
+  TransferProgress(std::shared_ptr<StatusBar> status, std::string name, UiLanguage language);
+
+  std::int32_t OnConnecting(std::int32_t) override { return 0; }
+  std::int32_t OnReconnecting(std::int32_t, std::int32_t) override { return 0; }
+  std::int32_t OnRequestSent(std::int32_t, std::int32_t) override { return 0; }
+  std::int32_t OnDownloadBegin(std::int32_t total, std::int32_t value) override;
+  std::int32_t OnDownloadProgress(std::int32_t soFar, std::int32_t total,
+                                  std::int32_t value) override;
+  std::int32_t OnDownloadEnd(std::int32_t, std::int32_t, std::int32_t) override { return 0; }
+  std::int32_t OnUploadBegin(std::int32_t total, std::int32_t value) override;
+  std::int32_t OnUploadProgress(std::int32_t soFar, std::int32_t total,
+                                std::int32_t value) override;
+  std::int32_t OnUploadEnd(std::int32_t result, std::int32_t total, std::int32_t value) override;
+
+ private:
+  void Show(VocabularyTransfer transfer, std::int64_t soFar = 0, std::int64_t total = 0);
+
+  std::shared_ptr<StatusBar> status_;
+  std::string name_;
+  UiLanguage language_;
+};
+
+}  // namespace vorla
