@@ -84,6 +84,7 @@ void CKivaroApp::PlugInTranslator() {
     if (frame) frame->ShowStatusText(QString());
   });
   hooks.resultWindows = resultWindows_;
+  hooks.dictionaries = dictionaries_;
   auto progressDialogs = std::make_shared<DesktopProgressDialogs>(config_);
   progressDialogs->SetMainWindow(mainFrame_.get());
   hooks.progressDialogs = std::move(progressDialogs);

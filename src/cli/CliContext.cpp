@@ -51,6 +51,18 @@ CWindowsTranslator& CliContext::translator() {
   return *translator_;
 }
 
+CWindowsTranslator::Hooks CliContext::TranslatorHooks() {
+  CWindowsTranslator::Hooks hooks;
+  hooks.connections = connections();
+  hooks.dictionaries = dictionaries();
+  return hooks;
+}
+
+const std::shared_ptr<VocabularySets>& CliContext::dictionaries() {
+  translator();
+  return dictionaries_;
+}
+
 void CliContext::UseLoginPrompt(TerminalLoginPrompt::Options options) {
   TranslatorState& translatorState = state();
   hooks_.prompt = std::make_shared<TerminalLoginPrompt>(std::move(options), ui());

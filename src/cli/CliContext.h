@@ -38,6 +38,11 @@ class CliContext {
   // translate give it their source and display.
   CWindowsTranslator& translator();
   TranslatorState& state() { return translator().State(); }
+  // The hooks every verb that translates starts from: the connections and the dictionary
+  // sets, whose active dictionaries every job carries.
+  CWindowsTranslator::Hooks TranslatorHooks();
+  // The dictionary sets, with the lists of the last login (or the stored ones).
+  const std::shared_ptr<VocabularySets>& dictionaries();
   const std::shared_ptr<CliStatusLine>& statusLine() { return statusLine_; }
   // The prompt the next logins ask.
   void UseLoginPrompt(TerminalLoginPrompt::Options options);

@@ -8,6 +8,7 @@ namespace vorla::cli {
 
 // Each verb adds its subcommand to the program and runs against the shared context.
 void AddAccountCommand(CLI::App& app, CliContext& context);
+void AddDictCommand(CLI::App& app, CliContext& context);
 void AddInfoCommand(CLI::App& app, CliContext& context);
 void AddLanguagesCommand(CLI::App& app, CliContext& context);
 void AddLinkCommand(CLI::App& app, CliContext& context);

@@ -19,8 +19,7 @@ namespace {
 int RunPrice(CliContext& context, const std::optional<std::string>& text) {
   CWindowsTranslator& translator = context.translator();
   const UiLanguage language = context.ui();
-  CWindowsTranslator::Hooks hooks;
-  hooks.connections = context.connections();
+  CWindowsTranslator::Hooks hooks = context.TranslatorHooks();
   hooks.sourcePane =
       std::make_shared<CliSourcePane>(InputDocument(ReadTranslationInput(text), false));
   hooks.mainWindow = {MakeRef<CliProgress>(context.statusLine()), nullptr};

@@ -75,8 +75,7 @@ int RunTranslate(CliContext& context, const TranslateOptions& options) {
     return refused;
   }
   const auto delivery = MakeRef<CliDelivery>();
-  CWindowsTranslator::Hooks hooks;
-  hooks.connections = context.connections();
+  CWindowsTranslator::Hooks hooks = context.TranslatorHooks();
   hooks.sourcePane = std::make_shared<CliSourcePane>(
       InputDocument(ReadTranslationInput(options.text), options.rtf));
   hooks.mainWindow = {MakeRef<CliProgress>(context.statusLine()), delivery};

@@ -88,8 +88,7 @@ int RunTranslateFile(CliContext& context, const TranslateFileOptions& options) {
       LoadDocumentFile(options.file, LoadMode::Translate, host, language);
   if (!document) return 1;
 
-  CWindowsTranslator::Hooks hooks;
-  hooks.connections = context.connections();
+  CWindowsTranslator::Hooks hooks = context.TranslatorHooks();
   hooks.progressDialogs =
       std::make_shared<CliProgressDialogs>(MakeRef<CliProgress>(context.statusLine()));
   hooks.priceConfirmation = std::make_shared<TerminalPriceConfirmation>(options.yes, language);

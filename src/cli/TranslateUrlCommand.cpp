@@ -35,8 +35,7 @@ class CliWebProgress final : public UnknownImpl<IWebDialogSink> {
 int RunTranslateUrl(CliContext& context, const std::string& address, bool yes) {
   CWindowsTranslator& translator = context.translator();
   const UiLanguage language = context.ui();
-  CWindowsTranslator::Hooks hooks;
-  hooks.connections = context.connections();
+  CWindowsTranslator::Hooks hooks = context.TranslatorHooks();
   // The browser's link of a web page, or the result file of a document, on the standard
   // output.
   hooks.opener = std::make_shared<PrintingOpener>();

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
   vorla::cli::CliContext context;
   context.AddGlobalOptions(app);
   vorla::cli::AddAccountCommand(app, context);
+  vorla::cli::AddDictCommand(app, context);
   vorla::cli::AddInfoCommand(app, context);
   vorla::cli::AddLanguagesCommand(app, context);
   vorla::cli::AddLinkCommand(app, context);

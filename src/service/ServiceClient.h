@@ -20,6 +20,7 @@
 namespace vorla {
 
 class TranslatorState;
+class Vocabulary;
 struct TranslationJob;
 struct PriceRecord;
 
@@ -162,6 +163,23 @@ class ServiceClient {
   // type and the quota go to the state. The status, 2 for a failed exchange, 10 when
   // cancelled; an expired session logs in again once while retry is 1.
   std::int32_t GetTranslationPrice(TranslationJob& job, PriceRecord* record, int retry);
+
+  // ---- User dictionaries (VocabularyRequests.cpp; results in service/VocabularyTransfer.h).
+  // Each returns the client result and delivers the service's status (a positive one as it
+  // is); an expired session (-12) logs in again silently once while retry is 1.
+
+  // `getvoc`: with status 0 the dictionary's stream is in a new payload buffer, read in
+  // pieces with download notifications to the dictionary observer. A payload over
+  // max_length is not read (status -14); a negative or unfulfilled length is result 2.
+  std::int32_t GetVocabulary(const Vocabulary& vocabulary, RefPtr<IDataBuffer>& payload,
+                             std::int32_t& status, int retry);
+  // `createvoc` (create) or `updatevoc`: sends the stream chunked with upload notifications.
+  // A dictionary of more than max_size entries is not sent (result 6, status -14). For
+  // `createvoc` a status from 10000 up is the new identifier.
+  std::int32_t UploadVocabulary(const Vocabulary& vocabulary, std::string_view stream, bool create,
+                                std::int32_t& status, int retry);
+  // `removevoc`.
+  std::int32_t RemoveVocabulary(const Vocabulary& vocabulary, std::int32_t& status, int retry);
 
   // After an answer reporting an expired session, where the request allowed a re-login
   // (the caller clears what allowed it): forgets the session cookie and logs in again.

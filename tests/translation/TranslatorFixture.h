@@ -127,6 +127,7 @@ struct TranslatorFixture {
     hooks.languageNotice = notice_;
     hooks.quotaNotice = quotaNotice_;
     hooks.opener = opener_;
+    hooks.dictionaries = sets_;
     return hooks;
   }
 

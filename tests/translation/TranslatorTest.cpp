@@ -54,6 +54,29 @@ TEST_F(TranslatorTest, TranslatesTheSourcePaneIntoTheMainWindow) {
   EXPECT_EQ(window_->Calls(), (Lines{"cancel on", "languages after login", "cancel off"}));
 }
 
+TEST_F(TranslatorTest, JobsCarryTheSessionDictionaryFirstThenTheSelectionOfEachDirection) {
+  // The login replaces the lists: these stand for the lists of a later login.
+  ASSERT_EQ(translator_->State().Login({}), 0);
+  sets_->ReceiveLexiconInfo(
+      "1:0:0:0:Economy & Trade;10002:0:1:0:Mine;10005:0:1:0:Also listed;\n"
+      "3:0:0:0:Information Technology;");
+  VocabularySet& englishFinnish = sets_->EnglishFinnish();
+  englishFinnish.ConfirmSelection({"Economy & Trade", "Also listed", "Mine"}, false);
+  englishFinnish.SetSessionDictionary(SessionDictionaryInfo{10005, true});
+  sets_->FinnishEnglish().ConfirmSelection({"Information Technology"}, false);
+  sets_->FinnishEnglish().SetSessionDictionary(SessionDictionaryInfo{10007, false});
+
+  SetPane("Hello world.");
+  ASSERT_EQ(translator_->StartTranslation({})->WaitForResult(), 0);
+  EXPECT_EQ(*Requests("tr").at(0).Field("actfields"), "10005:1:10002;3");
+
+  // A removed dictionary is no longer carried.
+  englishFinnish.SetSessionDictionary(std::nullopt);
+  englishFinnish.RemoveRow(10002);
+  ASSERT_EQ(translator_->StartTranslation({})->WaitForResult(), 0);
+  EXPECT_EQ(*Requests("tr").at(1).Field("actfields"), "1:10005;3");
+}
+
 TEST_F(TranslatorTest, EmptySourcePaneDoesNothing) {
   EXPECT_FALSE(translator_->StartTranslation({}));
   EXPECT_TRUE(sim_.Requests().empty());

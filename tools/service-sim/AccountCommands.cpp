@@ -6,7 +6,9 @@
 #include <optional>
 #include <span>
 
+#include "DictionaryCommands.h"
 #include "FieldReader.h"
+#include "ServiceCodes.h"
 #include "ServiceSimulator.h"
 
 namespace vorla::sim {
@@ -16,7 +18,6 @@ namespace {
 constexpr char kFieldEnd = '\x01';
 // What a request without a valid session gets: account commands 15, the lexicon lists -12.
 constexpr std::int32_t kAccountSessionExpired = 15;
-constexpr std::int32_t kDictionarySessionExpired = -12;
 constexpr std::int32_t kPasswordNotAccepted = 5;
 constexpr std::size_t kShortestPassword = 6;
 constexpr int kUnusedNumbers = 6;
@@ -47,26 +48,20 @@ std::optional<SimAnswer> Malformed(const SimRequest& request, std::string_view c
   return MalformedRequest(command, fields.refusal());
 }
 
-SimAnswer Framed(std::int32_t status, const std::string& payload = {}) {
-  SimAnswer answer;
-  answer.body = Int32s({status, static_cast<std::int32_t>(payload.size())}) + payload;
-  answer.lengthAt = sizeof(std::int32_t);
-  return answer;
-}
-
 SimAnswer LexiconInfo(const SimRequest& request, SimContext& context) {
   if (auto refused = Malformed(request, "getlexinfo", kLexiconInfoFields, kLexiconInfoVersion))
     return *refused;
   const auto account = context.SessionAccount(request);
-  if (!account) return Framed(kDictionarySessionExpired);
-  return Framed(0, account->lexicons);
+  if (!account) return FramedAnswer(status::kDictionarySessionExpired);
+  return FramedAnswer(
+      0, WithUserDictionaries(account->lexicons, context.dictionaries.All(account->name)));
 }
 
 SimAnswer AccountInfo(const SimRequest& request, SimContext& context) {
   if (auto refused = Malformed(request, "getaccountinfo", kAccountInfoFields, kAccountVersion))
     return *refused;
   const auto account = context.SessionAccount(request);
-  if (!account) return Framed(kAccountSessionExpired);
+  if (!account) return FramedAnswer(kAccountSessionExpired);
   std::string text;
   for (const std::string* field :
        {&account->name, &account->firstName, &account->lastName, &account->company}) {
@@ -76,18 +71,18 @@ SimAnswer AccountInfo(const SimRequest& request, SimContext& context) {
     text += std::string("0") + kFieldEnd;
   text += std::to_string(account->accountType) + kFieldEnd;
   text += std::to_string(account->quota) + kFieldEnd;
-  return Framed(0, text);
+  return FramedAnswer(0, text);
 }
 
 SimAnswer UpdateAccount(const SimRequest& request, SimContext& context) {
   if (auto refused = Malformed(request, "updateaccountinfo", kUpdateAccountFields, kAccountVersion))
     return *refused;
   const auto account = context.SessionAccount(request);
-  if (!account) return Framed(kAccountSessionExpired);
+  if (!account) return FramedAnswer(kAccountSessionExpired);
   const std::string* password = request.Field(kPasswordField);
-  if (password->size() < kShortestPassword) return Framed(kPasswordNotAccepted);
+  if (password->size() < kShortestPassword) return FramedAnswer(kPasswordNotAccepted);
   context.accounts.SetDigest(account->name, PasswordDigest(*password));
-  return Framed(0);
+  return FramedAnswer(0);
 }
 
 }  // namespace

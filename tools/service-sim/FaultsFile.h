@@ -15,8 +15,8 @@ class ServiceSimulator;
 // What a faults file asks of one command.
 struct CommandFaults {
   Faults faults;
-  // Statuses answered one request each before the command works again (`tr` and
-  // `gettrprice` only).
+  // Statuses answered one request each before the command works again (`tr`,
+  // `gettrprice` and the dictionary commands).
   std::vector<ScriptedStatus> statuses;
 };
 

@@ -13,6 +13,16 @@ inline constexpr std::int32_t kInsufficientBalance = 19;
 inline constexpr std::int32_t kPairNotAllowed = 23;
 inline constexpr std::int32_t kNotAvailable = 24;
 inline constexpr std::int32_t kInvalidPair = 28;
+
+// The statuses the dictionary commands and the lexicon lists answer.
+inline constexpr std::int32_t kDictionaryFormat = -1;
+inline constexpr std::int32_t kDictionaryNameTaken = -2;
+inline constexpr std::int32_t kDictionaryNameInvalid = -3;
+inline constexpr std::int32_t kDictionaryMissing = -5;
+inline constexpr std::int32_t kTooManyDictionaries = -7;
+inline constexpr std::int32_t kDictionarySessionExpired = -12;
+inline constexpr std::int32_t kDictionaryTooLarge = -14;
+inline constexpr std::int32_t kDictionaryPairInvalid = -16;
 }  // namespace status
 
 // The document formats the simulator looks at.

@@ -4,12 +4,14 @@
 #include <string>
 
 #include "AccountCommands.h"
+#include "DictionaryCommands.h"
 #include "TranslationCommands.h"
 
 namespace vorla::sim {
 
 const SimCommand* FindSimCommand(std::string_view name) {
-  for (const std::span<const SimCommand> commands : {AccountCommands(), TranslationCommands()}) {
+  for (const std::span<const SimCommand> commands :
+       {AccountCommands(), DictionaryCommands(), TranslationCommands()}) {
     const auto found = std::ranges::find(commands, name, &SimCommand::name);
     if (found != commands.end()) return &*found;
   }

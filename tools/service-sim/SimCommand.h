@@ -24,8 +24,8 @@ struct SimCommand {
   AnswerFaults faults;
 };
 
-// Every command the simulator answers, as RegisterAccountCommands and
-// RegisterTranslationCommands register them; null for any other name.
+// Every command the simulator answers, as RegisterAccountCommands,
+// RegisterDictionaryCommands and RegisterTranslationCommands register them; null for any other name.
 const SimCommand* FindSimCommand(std::string_view name);
 
 void RegisterCommands(ServiceSimulator& simulator, std::span<const SimCommand> commands);

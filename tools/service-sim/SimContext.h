@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "DictionaryStore.h"
 #include "SimAccounts.h"
 #include "SimRequest.h"
 #include "TranslationScript.h"
@@ -37,6 +38,8 @@ struct SimContext {
   SessionTable sessions;
   // Statuses and result-id answers scripted for `tr` and `gettrprice`.
   TranslationScript translation;
+  // The user dictionaries of every account.
+  DictionaryStore dictionaries;
   bool secure = false;  // the simulator serves HTTPS
   // The oldest client version a login with a version check accepts ("3.1.2"); empty: any.
   std::string minimumVersion;

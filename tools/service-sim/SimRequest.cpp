@@ -47,4 +47,12 @@ std::string Int32s(std::initializer_list<std::int32_t> values) {
   return out;
 }
 
+SimAnswer FramedAnswer(std::int32_t status, std::string_view payload) {
+  SimAnswer answer;
+  answer.body = Int32s({status, static_cast<std::int32_t>(payload.size())});
+  answer.body += payload;
+  answer.lengthAt = sizeof(std::int32_t);
+  return answer;
+}
+
 }  // namespace vorla::sim

@@ -50,4 +50,8 @@ SimAnswer MalformedRequest(std::string_view command, const std::string& reason);
 void AppendInt32(std::string& out, std::int32_t value);
 std::string Int32s(std::initializer_list<std::int32_t> values);
 
+// The answer of the commands framed as a status, a length and the payload of that length;
+// its length can be lied about.
+SimAnswer FramedAnswer(std::int32_t status, std::string_view payload = {});
+
 }  // namespace vorla::sim

@@ -33,22 +33,26 @@ std::string TextTranslator::Translate(std::string_view piece) {
     at_.target += Utf16Length(mode_.tag);
     tagWritten_ = true;
   }
-  WordTokenizer tokens(piece);
-  while (const auto token = tokens.Next()) {
-    switch (token->kind) {
+  std::vector<TextToken> tokens;
+  for (WordTokenizer tokenizer(piece); const auto token = tokenizer.Next();)
+    tokens.push_back(*token);
+  for (std::size_t at = 0; at < tokens.size(); ++at) {
+    const TextToken& token = tokens[at];
+    switch (token.kind) {
       case TokenKind::Blank:
-        Blank(token->text);
+        Blank(token.text);
         break;
       case TokenKind::Word:
-        if (const auto translation = TranslateWord(token->text)) {
-          Emit(token->text, *translation);
+        if (ApplyUserTerm(tokens, at)) break;
+        if (const auto translation = TranslateWord(token.text)) {
+          Emit(token.text, *translation);
         } else {
-          Drop(token->text);
+          Drop(token.text);
         }
         break;
       case TokenKind::Number:
       case TokenKind::Mark:
-        Emit(token->text, token->text);
+        Emit(token.text, token.text);
         break;
     }
   }
@@ -105,6 +109,36 @@ void TextTranslator::Drop(std::string_view word) {
   sentenceEnd_.source = at_.source;
   afterFullStop_ = false;
   capitalNext_ = capitalNext_ || CaseOf(word) != WordCase::Lower;
+}
+
+bool TextTranslator::ApplyUserTerm(std::span<const TextToken> tokens, std::size_t& at) {
+  const UserTerms* terms = mode_.userTerms.get();
+  if (!terms || terms->empty()) return false;
+  // The words from here on, each apart from the one before it by blanks.
+  std::vector<std::string_view> words;
+  std::vector<std::size_t> positions;
+  for (std::size_t i = at; i < tokens.size() && words.size() < terms->longest(); ++i) {
+    if (tokens[i].kind == TokenKind::Blank) continue;
+    if (i > at && tokens[i - 1].kind != TokenKind::Blank) break;
+    words.push_back(tokens[i].text);
+    positions.push_back(i);
+  }
+  const auto match = terms->Longest(words);
+  if (!match) return false;
+  const std::size_t last = positions[match->words - 1];
+  const char* start = tokens[at].text.data();
+  const std::string_view source(
+      start, static_cast<std::size_t>(tokens[last].text.data() + tokens[last].text.size() - start));
+  const WordCase wordCase = CaseOf(tokens[at].text);
+  std::string target(match->target);
+  if (wordCase == WordCase::Upper) {
+    target = InCase(target, WordCase::Upper);
+  } else if (capitalNext_ || (wordCase == WordCase::Capital && !sentenceOpen_)) {
+    target = InCase(target, WordCase::Capital);
+  }
+  Emit(source, target);
+  at = last;
+  return true;
 }
 
 std::optional<std::string> TextTranslator::TranslateWord(std::string_view word) const {

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Lexicon.h"
 #include "SentenceAlignment.h"
+#include "UserTerms.h"
+#include "WordTokenizer.h"
 
 namespace vorla::sim {
 
@@ -19,17 +23,20 @@ struct WordMode {
   std::string tag{};
   // A word the list does not know comes out as "word?".
   bool markUnknown = true;
+  // The job's active terms and phrases, which come before the word list.
+  std::shared_ptr<const UserTerms> userTerms{};
 };
 
 // Translates a text word by word as it streams past, one paragraph at a time, and notes
 // where its sentences lie in the source and in the translation.
 //
-// Each known word becomes its most common meaning, in the case of the source word: all
-// capitals, an initial capital (within a sentence only when the list's own form has none:
-// "I" and "Monday" have theirs anyway), or as the list writes it. A word the target language leaves
-// out (an article) goes with the blanks before it, or at the start of a sentence with the blanks
-// after it, and hands its capital on to the next word. Numbers, punctuation and blanks stay as they
-// are.
+// A term or phrase of the user's active dictionaries becomes the user's translation, in the
+// case of its first word. Each other known word becomes its most common meaning, in the case of the
+// source word: all capitals, an initial capital (within a sentence only when the list's own form
+// has none: "I" and "Monday" have theirs anyway), or as the list writes it. A word the target
+// language leaves out (an article) goes with the blanks before it, or at the start of a sentence
+// with the blanks after it, and hands its capital on to the next word. Numbers, punctuation and
+// blanks stay as they are.
 //
 // Sentences end at ". ", "! ", "? " and at the end of a paragraph; blanks between them
 // belong to none. Positions are counted as the panes count them (see AlignedSentence).
@@ -56,6 +63,9 @@ class TextTranslator {
   void Blank(std::string_view blank);
   void Emit(std::string_view source, std::string_view target);
   void Drop(std::string_view word);
+  // Emits the user's translation of the longest term or phrase that starts at the token and
+  // moves the index to its last token; false when none starts there.
+  bool ApplyUserTerm(std::span<const TextToken> tokens, std::size_t& at);
   // The translation of a word; nothing when the target language leaves it out.
   std::optional<std::string> TranslateWord(std::string_view word) const;
   void WritePendingBlanks();

@@ -12,6 +12,7 @@
 #include "TranslationAnswer.h"
 #include "TranslationCommands.h"
 #include "TranslationFlags.h"
+#include "UserTerms.h"
 #include "ZlibStreams.h"
 
 namespace vorla::sim {
@@ -39,7 +40,8 @@ Translation TranslateSource(const TranslationRequest& tr, const SourceDocument& 
 }
 
 std::string AnswerRequest(const TranslationRequest& tr, const std::optional<SimAccount>& account,
-                          TranslationScript& script, std::optional<std::size_t>& zlibAt) {
+                          SimContext& context, std::optional<std::size_t>& zlibAt) {
+  TranslationScript& script = context.translation;
   if (const auto scripted = script.Next("tr")) return ScriptedAnswer(*scripted, tr, account);
   const auto refuse = [&tr](std::int32_t code) {
     return TranslationStatus(code, tr.sourceLanguage, tr.targetLanguage);
@@ -59,6 +61,10 @@ std::string AnswerRequest(const TranslationRequest& tr, const std::optional<SimA
                                document ? document->text() : std::string_view());
   if (pair.status != 0) return refuse(pair.status);
   pair.mode.markUnknown = (tr.flags & trflags::kNoUnknownMarks) == 0;
+  const std::size_t activeList = pair.sourceLanguage == kFinnish ? 1 : 0;
+  pair.mode.userTerms = std::make_shared<const UserTerms>(
+      UserTerms::Active(context.dictionaries, account->name, tr.activeDictionaries[activeList],
+                        pair.sourceLanguage, pair.targetLanguage));
   std::optional<std::string> package;
   Translation translation;
   if (fileDocument) {
@@ -110,8 +116,7 @@ SimAnswer TranslateText(const SimRequest& request, SimContext& context) {
   const TranslationRequest tr = DecodeTranslationRequest(request);
   if (!tr.refusal.empty()) return MalformedRequest("tr", tr.refusal);
   SimAnswer answer;
-  answer.body =
-      AnswerRequest(tr, context.SessionAccount(request), context.translation, answer.zlibAt);
+  answer.body = AnswerRequest(tr, context.SessionAccount(request), context, answer.zlibAt);
   answer.lengthAt = kTranslationLengthOffset;
   return answer;
 }

@@ -33,11 +33,12 @@ struct ResultIdScript {
   std::string id{};
 };
 
-// What tests script about the translation commands. Safe to change while the simulator
-// serves.
+// What tests script about the translation and dictionary commands. Safe to change while the
+// simulator serves.
 class TranslationScript {
  public:
-  // The next requests of the command ("tr" or "gettrprice") answer these statuses, one
+  // The next requests of the command ("tr", "gettrprice" or a dictionary command such as
+  // "getvoc") answer these statuses, one
   // request each, in the order queued; then the command works normally again.
   void Queue(std::string_view command, const ScriptedStatus& status);
   std::optional<ScriptedStatus> Next(std::string_view command);

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "AccountCommands.h"
+#include "DictionaryCommands.h"
 #include "FaultsFile.h"
 #include "ServiceSimulator.h"
 #include "TranslationCommands.h"
@@ -38,9 +39,10 @@ int main(int argc, char** argv) {
                  "trtimeout=, filetimeout=, first=, last=, company= as needed");
   app.add_option("--min-version", minimumVersion,
                  "Oldest client version a login with a version check accepts (3.1.2)");
-  app.add_option("--faults", faultsFile,
-                 "INI file of fault knobs, a section per command ([tr], [chkrauth], ...); "
-                 "the README shows them");
+  app.add_option(
+      "--faults", faultsFile,
+      "INI file of fault knobs, a section per command ([tr], [chkrauth], [getvoc], ...); "
+      "the README shows them");
   CLI11_PARSE(app, argc, argv);
 
   // Blocked before the server's threads start, so that only sigwait below receives them.
@@ -64,6 +66,7 @@ int main(int argc, char** argv) {
     }
     vorla::sim::ServiceSimulator simulator(options);
     vorla::sim::RegisterAccountCommands(simulator);
+    vorla::sim::RegisterDictionaryCommands(simulator);
     vorla::sim::RegisterTranslationCommands(simulator);
     vorla::sim::SimContext& context = simulator.context();
     context.accounts.Add(vorla::sim::DemoAccount());
