@@ -14,8 +14,11 @@
 
 namespace vorla::fuzz {
 
+// Named from the start, as every dictionary an import fills is, so that what it exports
+// carries a name to read back.
 class FuzzImportTarget : public ImportTarget {
  public:
+  FuzzImportTarget() { vocabulary.header.name = "Fuzz"; }
   Vocabulary& Dictionary() override { return vocabulary; }
   int MaxEntries() const override { return 1000; }
   int SetName(std::string_view name) override {
