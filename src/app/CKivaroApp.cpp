@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
+#include <chrono>
 
 #include "common/ApplicationClosing.h"
 #include "config/SessionCounter.h"
@@ -24,6 +26,9 @@
 namespace vorla {
 
 namespace {
+
+// How long the exit waits for the service and the workers, all together.
+constexpr std::chrono::milliseconds kExitWait{3000};
 
 constexpr BilingualText kUserGuideHint{"Press F8 to open the User Guide.",
                                        "Ohjelman käyttöopas avautuu painamalla F8-näppäintä."};
@@ -47,6 +52,8 @@ void CKivaroApp::InitInstance() {
   connections_ = std::make_shared<CurlHttpConnFactory>(config_);
   translator_ = MakeRef<CWindowsTranslator>(config_, sessionNumber);
   dictionaries_ = std::make_shared<VocabularySets>(config_);
+  sessionDictionaries_ = std::make_unique<SessionDictionaries>(
+      VocabularyServices{config_, &translator_->State(), connections_, dictionaries_});
   config_->CleanDocumentsWorkFolder();
 
   // Questions of workers and message boxes are asked on this thread, over the main window.
@@ -167,6 +174,11 @@ int CKivaroApp::Run() {
 void CKivaroApp::ExitInstance() {
   if (exited_ || !translator_) return;
   exited_ = true;
+  // The session dictionaries are removed while the service may still be asked, within the
+  // one wait of the exit, which the workers and logins get what is left of.
+  const auto deadline = std::chrono::steady_clock::now() + kExitWait;
+  sessionDictionaries_->DiscardAll(deadline);
+  sessionDictionaries_.reset();
   // From now on questions answer "cancelled", service exchanges are cancelled and workers
   // show nothing; the frame goes, and what its workers still report is dropped.
   SetApplicationClosing();
@@ -176,7 +188,9 @@ void CKivaroApp::ExitInstance() {
   DesktopProgressDialogs::CloseAll();
   mainFrame_.reset();
   clipboard_.reset();
-  const bool workersEnded = translator_->Shutdown();
+  const bool workersEnded = translator_->Shutdown(
+      std::max(std::chrono::milliseconds(0), std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                 deadline - std::chrono::steady_clock::now())));
   config_->CleanDocumentsWorkFolder();
   // A worker or login thread still running holds the translator, its hooks, the dictionary
   // sets and the configuration until it ends; exit does not wait for it.

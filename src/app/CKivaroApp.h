@@ -4,6 +4,7 @@
 
 #include "common/RefPtr.h"
 #include "config/Config.h"
+#include "dictionaries/SessionDictionaries.h"
 #include "dictionaries/VocabularySets.h"
 #include "platform/CurlGlobal.h"
 #include "platform/QtSettingsStore.h"
@@ -70,6 +71,8 @@ class CKivaroApp final : private TrayActions {
   RefPtr<Config> config_;
   std::shared_ptr<HttpConnFactory> connections_;
   std::shared_ptr<VocabularySets> dictionaries_;
+  // Removed from the service at exit.
+  std::unique_ptr<SessionDictionaries> sessionDictionaries_;
   RefPtr<CWindowsTranslator> translator_;
   std::shared_ptr<WindowThreadQuestions> questions_;
   std::unique_ptr<CMainFrame> mainFrame_;

@@ -197,6 +197,7 @@ void VocabularySet::RestoreSelection() {
     Select(IdByName(rest.substr(0, end)));
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
   }
+  BuildSelectionNames();
 }
 
 void VocabularySet::BuildSelectionNames() {

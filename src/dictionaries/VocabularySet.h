@@ -74,7 +74,7 @@ class VocabularySet {
   std::string ActiveNames() const;
 
   // Selects again the names stored in "VocSelInf" (or, when that is empty, the active names
-  // of this run) that the list still has, in their order.
+  // of this run) that the list still has, in their order; they become the active names.
   void RestoreSelection();
   // Joins the names of the selected identifiers into the active names.
   void BuildSelectionNames();

@@ -76,6 +76,7 @@ TEST(ActiveSelection, RestoresFromTheStoredNamesOrElseThisRunsNames) {
   auto sets = f.Sets();
   VocabularySet& set = sets->EnglishFinnish();
   EXPECT_EQ(set.ActiveIds(), (Ids{10003, 10001})) << "restored after the login's list";
+  EXPECT_EQ(set.ActiveNames(), "Gamma;Alpha");
 
   // Without remembering nothing is stored: the next login restores this run's names.
   set.ConfirmSelection({"Beta", "Alpha"}, false);

@@ -8,6 +8,7 @@
 
 #include "DictionaryCommands.h"
 #include "dictionaries/AttributeCodes.h"
+#include "dictionaries/SessionDictionaries.h"
 #include "dictionaries/SessionVocabulary.h"
 #include "dictionaries/UserVocabulary.h"
 #include "dictionaries/VocabularySets.h"
@@ -318,15 +319,21 @@ TEST_F(UserVocabularyTest, TheSessionDictionaryIsCarriedWhileItHoldsEntriesAndRe
   EXPECT_FALSE(sets_->GetSessionDictionary(DictionaryDirection::FinnishEnglish));
 }
 
-TEST_F(UserVocabularyTest, DiscardingTheSessionDictionaryWaitsNoLongerThanTheDeadline) {
-  SessionVocabulary session(Services(), 1, 0);
-  ASSERT_EQ(session.Create(true), 0);
+TEST_F(UserVocabularyTest, DiscardingTheSessionDictionariesWaitsNoLongerThanTheDeadline) {
+  SessionDictionaries sessions(Services());
+  for (const auto direction :
+       {DictionaryDirection::EnglishFinnish, DictionaryDirection::FinnishEnglish}) {
+    ASSERT_EQ(sessions.Of(direction).Create(true), 0);
+    EXPECT_TRUE(sets_->GetSessionDictionary(direction));
+  }
+  EXPECT_EQ(*Requests("createvoc").at(1).Field("srclan"), "1");
   sim::Faults stall;
   stall.stallBefore = 20s;
   sim_.SetFaults("removevoc", stall);
   const auto start = std::chrono::steady_clock::now();
-  session.Discard(start + 300ms);
+  sessions.DiscardAll(start + 300ms);
   EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
+  EXPECT_FALSE(sets_->GetSessionDictionary(DictionaryDirection::EnglishFinnish));
   EXPECT_FALSE(sets_->GetSessionDictionary(DictionaryDirection::FinnishEnglish));
 }
 
