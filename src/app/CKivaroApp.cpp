@@ -9,6 +9,7 @@
 
 #include "common/ApplicationClosing.h"
 #include "config/SessionCounter.h"
+#include "office/WorkbookCounter.h"
 #include "platform/CurlHttpConnFactory.h"
 #include "platform/QtStandardFolders.h"
 #include "ui/UiText.h"
@@ -49,6 +50,7 @@ void CKivaroApp::InitInstance() {
   // Every window, dialog and the taskbar entry shows it.
   QApplication::setWindowIcon(ProductIcon());
   const int sessionNumber = CountProgramStart(config_->settings());
+  workbook_counter::Load(config_->settings());
   connections_ = std::make_shared<CurlHttpConnFactory>(config_);
   translator_ = MakeRef<CWindowsTranslator>(config_, sessionNumber);
   dictionaries_ = std::make_shared<VocabularySets>(config_);
@@ -192,6 +194,7 @@ void CKivaroApp::ExitInstance() {
       std::max(std::chrono::milliseconds(0), std::chrono::duration_cast<std::chrono::milliseconds>(
                                                  deadline - std::chrono::steady_clock::now())));
   config_->CleanDocumentsWorkFolder();
+  workbook_counter::Save(config_->settings());
   // A worker or login thread still running holds the translator, its hooks, the dictionary
   // sets and the configuration until it ends; exit does not wait for it.
   translator_.reset();

@@ -1,6 +1,7 @@
 #include "cli/CliContext.h"
 
 #include "config/SessionCounter.h"
+#include "office/WorkbookCounter.h"
 #include "platform/CurlHttpConnFactory.h"
 #include "platform/QtStandardFolders.h"
 
@@ -28,7 +29,12 @@ Config& CliContext::config() {
                                : UiLanguage::Finnish);
   }
   sessionNumber_ = CountProgramStart(config_->settings());
+  workbook_counter::Load(config_->settings());
   return *config_;
+}
+
+CliContext::~CliContext() {
+  if (config_) workbook_counter::Save(config_->settings());
 }
 
 const std::shared_ptr<HttpConnFactory>& CliContext::connections() {

@@ -27,6 +27,12 @@ constexpr std::string_view UiLanguageCode(UiLanguage language) {
 // that --help and parse errors touch nothing).
 class CliContext {
  public:
+  CliContext() = default;
+  // Writes back what the run changed of the process-wide counters (the workbook conversions).
+  ~CliContext();
+  CliContext(const CliContext&) = delete;
+  CliContext& operator=(const CliContext&) = delete;
+
   // Options that every verb takes: --ui.
   void AddGlobalOptions(CLI::App& app);
 

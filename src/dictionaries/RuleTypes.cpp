@@ -68,6 +68,22 @@ std::optional<int> FindRuleType(std::string_view name) {
   return std::nullopt;
 }
 
+int ContextRuleWordClass(int code) {
+  switch (code) {
+    case rule_type::kVerbObject:
+    case rule_type::kVerbSubject:
+      return word_class::kVerb;
+    case rule_type::kNounAdjAttr:
+    case rule_type::kUnnamed155:
+    case rule_type::kNounMatAttr:
+      return word_class::kNoun;
+    case rule_type::kAdjNoun:
+      return word_class::kAdj;
+    default:
+      return word_class::kNoSCat;
+  }
+}
+
 int DisambRuleWordClass(int code) {
   switch (code) {
     case rule_type::kVerbLeftNoun:

@@ -42,6 +42,10 @@ BilingualText RuleTypeExchangeName(int code);
 // The type whose English or Finnish exchange name equals the text, in the table's order.
 std::optional<int> FindRuleType(std::string_view name);
 
+// The word class that a context rule type implies: Verb for Verb/Object and Verb/Subject,
+// Noun for Noun/AdjAttr and Noun/MatAttr (155 too), Adjective for Adj/Noun; 0 for the others
+// (a ContextWord rule keeps the word class it was given).
+int ContextRuleWordClass(int code);
 // The word class that a disambiguation rule type implies: Noun, Verb or Adjective.
 int DisambRuleWordClass(int code);
 

@@ -16,6 +16,9 @@ inline constexpr int kTmxFile = -18;     // the same of a TMX file
 inline constexpr int kNotWritten = -20;  // the export file could not be written
 inline constexpr int kPairNotAvailable = dictionary_error::kNoPairAccess;
 inline constexpr int kOtherKind = -22;  // a merge with a dictionary of another kind
+
+// The workbook could not be made (no template, no worksheet to fill, no working copy).
+inline constexpr int kWorkbookNotMade = -8;
 }  // namespace exchange_error
 
 }  // namespace vorla

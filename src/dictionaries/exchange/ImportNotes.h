@@ -7,6 +7,7 @@ namespace vorla {
 // What an importer passed over or changed, as bits; the import turns them into notes.
 namespace import_note {
 inline constexpr std::uint32_t kInvalidEntry = 0x1;
+inline constexpr std::uint32_t kEntryRefused = 0x2;  // CreateEntry refused a table row; no note
 inline constexpr std::uint32_t kTooLong = 0x4;
 inline constexpr std::uint32_t kFixedPhrase = 0x8;
 inline constexpr std::uint32_t kWordClass = 0x10;

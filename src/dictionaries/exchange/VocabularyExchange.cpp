@@ -5,10 +5,14 @@
 #include "common/FileWriting.h"
 #include "dictionaries/VocabularyReader.h"
 #include "dictionaries/VocabularyWriter.h"
+#include "dictionaries/exchange/CsvDictionaryReader.h"
+#include "dictionaries/exchange/CsvDictionaryWriter.h"
+#include "dictionaries/exchange/CsvFileText.h"
 #include "dictionaries/exchange/ExchangeErrors.h"
 #include "dictionaries/exchange/ExchangeFormat.h"
 #include "dictionaries/exchange/ImportNoteMessages.h"
 #include "dictionaries/exchange/TmxDictionary.h"
+#include "dictionaries/exchange/XlsxDictionary.h"
 #include "dictionaries/exchange/XmlDictionary.h"
 #include "service/CommonFields.h"
 #include "translation/LanguagePairs.h"
@@ -43,6 +47,10 @@ class UserImportTarget : public ImportTarget {
   const Config& config_;
   bool merge_;
 };
+
+WorkbookPlace WorkbookPlaceOf(const Config& config) {
+  return {config.Dirs().temporary, static_cast<std::size_t>(config.limits.max_length.load())};
+}
 
 // English to Finnish needs its pair bit, Finnish to English its own; no other pair imports.
 int PairCheck(const VocabularyHeader& header, int availablePairs) {
@@ -79,6 +87,25 @@ int ReadFile(UserVocabulary& dictionary, const Config& config, const ImportReque
         if (code) return code;
       }
       return ReadTmxDictionary(target, request.path, request.merge, notes);
+    case exchange_format::kCsv:
+    case exchange_format::kXlsx: {
+      std::optional<CsvFileText> csv;
+      if (request.format == exchange_format::kCsv) {
+        csv = ReadCsvFileText(request.path);
+        if (csv->result != 0) return csv->result;
+      }
+      if (named) {
+        const int code = request.uniqueName
+                             ? UniqueName(dictionary, defaultName, kDefaultDictionaryName)
+                             : dictionary.SetName(defaultName, false);
+        if (code) return code;
+      }
+      const int flags = csv_read::kSkipInvalidRows | (request.merge ? csv_read::kMerge : 0);
+      const auto limit = static_cast<std::size_t>(target.MaxEntries());
+      if (csv) return ReadCsvDictionary(dictionary.vocabulary(), csv->text, flags, 0, notes, limit);
+      return ReadXlsxDictionary(dictionary.vocabulary(), request.path, flags, notes, limit,
+                                WorkbookPlaceOf(config).maxLength);
+    }
     default:
       return e::kInvalid;
   }
@@ -100,7 +127,7 @@ void Restore(Vocabulary& vocabulary, const VocabularyHeader& header, const std::
 }  // namespace
 
 int ExportVocabulary(UserVocabulary& dictionary, const Config& config,
-                     const std::filesystem::path& path, int format, UiLanguage) {
+                     const std::filesystem::path& path, int format, UiLanguage headerLanguage) {
   const Vocabulary& vocabulary = dictionary.vocabulary();
   std::string content;
   content.reserve(static_cast<std::size_t>(vocabulary.count()) * 128 + 512);
@@ -108,6 +135,12 @@ int ExportVocabulary(UserVocabulary& dictionary, const Config& config,
   switch (format) {
     case exchange_format::kXml:
       WriteXmlDictionary(vocabulary, content);
+      break;
+    case exchange_format::kCsv:
+      WriteCsvDictionary(vocabulary, content, headerLanguage, ';');
+      break;
+    case exchange_format::kXlsx:
+      code = WriteXlsxDictionary(vocabulary, content, headerLanguage, WorkbookPlaceOf(config));
       break;
     case exchange_format::kTmx:
       code = WriteTmxDictionary(
