@@ -187,6 +187,7 @@ void AddDictCommand(CLI::App& app, CliContext& context) {
   });
 
   AddDictEntryCommands(*dict, context, options);
+  AddDictFileCommands(*dict, context, options);
 }
 
 }  // namespace vorla::cli
