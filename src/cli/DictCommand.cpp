@@ -189,6 +189,7 @@ void AddDictCommand(CLI::App& app, CliContext& context) {
   });
 
   AddDictEntryCommands(*dict, context, options);
+  AddDictFileCommands(*dict, context, options);
 }
 
 }  // namespace vorla::cli

@@ -56,6 +56,10 @@ class DictSession {
 void AddDictEntryCommands(CLI::App& dict, CliContext& context,
                           const std::shared_ptr<DictOptions>& options);
 
+// `vorla dict export` and `vorla dict import`.
+void AddDictFileCommands(CLI::App& dict, CliContext& context,
+                         const std::shared_ptr<DictOptions>& options);
+
 // Prints a text on the standard error, its CR LF line breaks as line feeds.
 void PrintError(std::string_view text);
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "DictionaryCommands.h"
@@ -158,6 +159,46 @@ TEST(DictCommand, SelectionWithoutRememberingAndDeletionOfASelectedDictionary) {
   const std::string list = service.Succeeds({"dict", "list"});
   EXPECT_EQ(list.find("first"), std::string::npos) << list;
   EXPECT_TRUE(HasLine(list, "Active dictionaries: second;Economy & Trade")) << list;
+}
+
+}  // namespace
+}  // namespace vorla
+
+namespace vorla {
+namespace {
+
+TEST(DictCommand, ExportsAndImportsDictionaryFiles) {
+  DictionaryService service;
+  test::TempDir dir;
+  service.Succeeds({"dict", "create", "demo", "--kind", "terms"});
+  service.Succeeds({"dict", "add", "demo", "cat", "kisu"});
+  for (const char* name : {"demo.xml", "demo.TMX", "demo.csv", "demo.xlsx"}) {
+    const QString path = QString::fromStdString((dir.path() / name).string());
+    EXPECT_EQ(service.Succeeds({"dict", "export", "demo", "-o", path}),
+              "Dictionary exported to file '" + path.toStdString() + "' successfully.\n");
+  }
+  EXPECT_EQ(std::system(("xmllint --noout '" + (dir.path() / "demo.xml").string() + "' '" +
+                         (dir.path() / "demo.TMX").string() + "'")
+                            .c_str()),
+            0);
+  const QString xml = QString::fromStdString((dir.path() / "demo.xml").string());
+  const ProgramRun refused = service.Run({"dict", "import", xml});
+  EXPECT_NE(refused.exitCode, 0);
+  EXPECT_TRUE(HasLine(refused.err, "Dictionary with name 'demo' already exists.")) << refused.err;
+  EXPECT_EQ(service.Succeeds({"dict", "import", xml, "--on-conflict", "new"}),
+            "File imported into a new dictionary 'demo1'\n");
+  EXPECT_EQ(service.Succeeds({"dict", "import", xml, "--on-conflict", "merge"}),
+            "The import file merged into the dictionary 'demo'\n");
+  EXPECT_EQ(service.Succeeds({"dict", "import",
+                              QString::fromStdString((dir.path() / "demo.csv").string()),
+                              "--on-conflict", "replace"}),
+            "Dictionary 'demo' imported successfully\n");
+  EXPECT_EQ(service.Stored(10001)->At(0).target, "kisu");
+  EXPECT_TRUE(HasLine(service.Succeeds({"dict", "list"}), "  10001\tdemo1\tTerms"));
+  const ProgramRun unknown = service.Run({"dict", "import", "notes.doc"});
+  EXPECT_NE(unknown.exitCode, 0);
+  EXPECT_TRUE(HasLine(unknown.err, "Importing dictionary failed - invalid file format!"))
+      << unknown.err;
 }
 
 }  // namespace

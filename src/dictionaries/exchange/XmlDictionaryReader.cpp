@@ -281,8 +281,7 @@ class XmlDictionaryReader {
         const std::optional<int> code = LanguageOf(ValueName(closed));
         if (!code) return 0;
         (element == Element::SourceLan ? srclan_ : tgtlan_) = *code;
-        if (srclan_ && tgtlan_) target_.SetLanguagePair(*srclan_, *tgtlan_);
-        return 0;
+        return srclan_ && tgtlan_ ? target_.SetLanguagePair(*srclan_, *tgtlan_) : 0;
       }
       case Element::Description: {
         std::string description = ImportedTextToCp1252(closed.text, ImportedTextRole::Other);

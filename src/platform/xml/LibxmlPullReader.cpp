@@ -20,12 +20,17 @@ thread_local LibxmlPullReader* stepping = nullptr;
 
 xmlParserInputPtr RefuseEntity(const char* url, const char* id, xmlParserCtxtPtr context);
 
-void InstallRefusingLoader() {
+void IgnoreGenericError(void*, const char*, ...) {}
+
+// The refusing loader for the process; libxml2's messages outside the structured handler
+// (encoding failures) kept off standard error on this thread, since the reader reports them.
+void PrepareLibxml() {
   static std::once_flag once;
   std::call_once(once, [] {
     xmlInitParser();
     xmlSetExternalEntityLoader(RefuseEntity);
   });
+  xmlSetGenericErrorFunc(nullptr, IgnoreGenericError);
 }
 
 // No external subset, no network; internal entities replaced by their text. libxml2's
@@ -212,7 +217,7 @@ int ReadFromFile(void* file, char* buffer, int length) {
 
 std::unique_ptr<XmlPullReader> OpenXmlFile(const std::filesystem::path& path,
                                            const XmlReaderOptions& options) {
-  InstallRefusingLoader();
+  PrepareLibxml();
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return nullptr;
   xmlTextReaderPtr reader =
@@ -226,7 +231,7 @@ std::unique_ptr<XmlPullReader> OpenXmlFile(const std::filesystem::path& path,
 
 std::unique_ptr<XmlPullReader> OpenXmlBytes(std::string_view bytes,
                                             const XmlReaderOptions& options) {
-  InstallRefusingLoader();
+  PrepareLibxml();
   if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return nullptr;
   xmlTextReaderPtr reader = xmlReaderForMemory(bytes.data(), static_cast<int>(bytes.size()),
                                                nullptr, nullptr, kParseOptions);

@@ -23,9 +23,10 @@ class TestImportTarget : public ImportTarget {
     vocabulary.header.name = trimmed;
     return 0;
   }
-  void SetLanguagePair(int srclan, int tgtlan) override {
+  int SetLanguagePair(int srclan, int tgtlan) override {
     vocabulary.header.srclan = srclan;
     vocabulary.header.tgtlan = tgtlan;
+    return 0;
   }
   void MarkModified() override { ++modified; }
 
