@@ -97,7 +97,7 @@ int RunImport(CliContext& context, const DictOptions& options, const ImportOptio
   DictSession session(context, options);
   if (const int login = session.LogIn(); login != 0) return login;
   Importing run(context, session, path, *format);
-  const auto dictionary = session.Dictionary(std::nullopt);
+  const auto dictionary = session.Dictionary(path.stem().string(), DictSession::Kind::New);
   int code = run.Into(*dictionary, false, false, false);
   if (code == 0) return run.Report(m::kImported, *dictionary);
   if (code != dictionary_error::kNameInUse) return DictExitStatus(code);
@@ -115,7 +115,7 @@ int RunImport(CliContext& context, const DictOptions& options, const ImportOptio
     return code == 0 ? run.Report(m::kMerged, *listed) : DictExitStatus(code);
   }
   if (importing.onConflict == "new") {
-    const auto fresh = session.Dictionary(std::nullopt);
+    const auto fresh = session.Dictionary(path.stem().string(), DictSession::Kind::New);
     code = run.Into(*fresh, false, true, true);
     return code == 0 ? run.Report(m::kImportedIntoNew, *fresh) : DictExitStatus(code);
   }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "DictionaryCommands.h"
+#include "SimAccounts.h"
 #include "dictionaries/AttributeCodes.h"
 #include "dictionaries/SessionDictionaries.h"
 #include "dictionaries/SessionVocabulary.h"
@@ -22,9 +23,13 @@ namespace e = dictionary_error;
 
 class UserVocabularyTest : public test::LoginFixture, public testing::Test {
  protected:
-  // The service keeps one Phrases dictionary of the user, 10000; the lists stand for what
-  // the login fetched.
+  // The service keeps one Phrases dictionary of the user, 10000, and lists no fixed rows of
+  // the account, so that created dictionaries are numbered from 10001; the lists stand for
+  // what the login fetched.
   UserVocabularyTest() {
+    sim::SimAccount demo = *sim_.context().accounts.Find("demo");
+    demo.lexicons = sim::LexiconLists({}, {});
+    sim_.context().accounts.Add(demo);
     sim::RegisterDictionaryCommands(sim_);
     sim::StoredDictionary phrasebook;
     phrasebook.vocsubtype = 1;

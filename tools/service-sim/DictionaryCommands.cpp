@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <map>
 #include <optional>
 
@@ -106,6 +107,21 @@ SimAnswer GetDictionary(const SimRequest& request, SimContext& context) {
   return FramedAnswer(0, stored->stream);
 }
 
+// Past every user row the account lists as fixed, so a new dictionary never takes their ids.
+std::int32_t FirstFreeUserId(std::string_view lexicons) {
+  std::int32_t first = DictionaryStore::kFirstId;
+  for (std::size_t start = 0; start < lexicons.size();) {
+    const std::size_t end = lexicons.find_first_of(";\n", start);
+    const std::string_view item = lexicons.substr(start, end - start);
+    std::int32_t id = 0;
+    std::from_chars(item.data(), item.data() + item.size(), id);
+    first = std::max(first, id + 1);
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
+  return first;
+}
+
 SimAnswer CreateDictionary(const SimRequest& request, SimContext& context) {
   const DictionaryRequest decoded = Decode(request, kCreateFields);
   const auto account = context.SessionAccount(request);
@@ -118,7 +134,8 @@ SimAnswer CreateDictionary(const SimRequest& request, SimContext& context) {
       context.dictionaries.CountListed(account->name) >= account->maxDictionaries) {
     return FramedAnswer(status::kTooManyDictionaries);
   }
-  const auto vocid = context.dictionaries.Create(account->name, std::move(dictionary));
+  const auto vocid = context.dictionaries.Create(account->name, std::move(dictionary),
+                                                 FirstFreeUserId(account->lexicons));
   return FramedAnswer(vocid ? *vocid : status::kDictionaryNameTaken);
 }
 

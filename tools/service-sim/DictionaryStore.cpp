@@ -18,12 +18,14 @@ bool DictionaryStore::NameTaken(const UserDictionaries& dictionaries,
 }
 
 std::optional<std::int32_t> DictionaryStore::Create(std::string_view user,
-                                                    StoredDictionary dictionary) {
+                                                    StoredDictionary dictionary,
+                                                    std::int32_t lowest) {
   std::lock_guard lock(mutex_);
   auto& dictionaries = users_[std::string(user)];
   dictionary.vocid = 0;
   if (NameTaken(dictionaries, dictionary)) return std::nullopt;
-  dictionary.vocid = nextId_++;
+  dictionary.vocid = std::max(nextId_, lowest);
+  nextId_ = dictionary.vocid + 1;
   const std::int32_t vocid = dictionary.vocid;
   dictionaries.emplace(vocid, std::move(dictionary));
   return vocid;

@@ -32,9 +32,10 @@ class DictionaryStore {
  public:
   static constexpr std::int32_t kFirstId = 10'000;
 
-  // The new dictionary's identifier; nothing when the user has one of that name and
-  // direction already.
-  std::optional<std::int32_t> Create(std::string_view user, StoredDictionary dictionary);
+  // The new dictionary's identifier, never below `lowest` (the account's fixed listed rows
+  // keep theirs); nothing when the user has one of that name and direction already.
+  std::optional<std::int32_t> Create(std::string_view user, StoredDictionary dictionary,
+                                     std::int32_t lowest = kFirstId);
   // False when the user has no such dictionary. The identifier and the name stay unique.
   bool Replace(std::string_view user, StoredDictionary dictionary);
   bool Remove(std::string_view user, std::int32_t vocid);
