@@ -139,27 +139,6 @@ int RuleTypeOf(std::string_view text) {
   return rule_type::kNone;
 }
 
-// The word class a context rule's type implies; nothing for ContextWord rules, whose word
-// class is the one given.
-std::optional<int> ContextRuleWordClass(int type) {
-  switch (type) {
-    case rule_type::kVerbObject:
-    case rule_type::kVerbSubject:
-      return word_class::kVerb;
-    case rule_type::kNounAdjAttr:
-    case rule_type::kUnnamed155:
-    case rule_type::kNounMatAttr:
-    case 158:  // no record carries it: the entry is refused
-      return word_class::kNoun;
-    case rule_type::kAdjNoun:
-      return word_class::kAdj;
-    case rule_type::kContextWord:
-      return std::nullopt;
-    default:
-      return word_class::kNoSCat;
-  }
-}
-
 // The rule types a rule of the kind is read with; CreateEntry refuses the gaps.
 bool InRuleRange(DictionaryKind kind, int type) {
   if (kind == DictionaryKind::ContextRules) return type >= 150 && type <= 158;
@@ -437,8 +416,9 @@ class XmlDictionaryReader {
     if (Kind() == DictionaryKind::Disambiguation) {
       if (entry.ruletype != rule_type::kNone) entry.scat = DisambRuleWordClass(entry.ruletype);
     } else if (Kind() == DictionaryKind::ContextRules) {
-      if (const std::optional<int> scat = ContextRuleWordClass(entry.ruletype)) {
-        entry.scat = *scat;
+      // A ContextWord rule keeps the word class it was given.
+      if (entry.ruletype != rule_type::kContextWord) {
+        entry.scat = ContextRuleWordClass(entry.ruletype);
       } else if (!entry.scatGiven) {
         entry.scat = word_class::kNoun;
       }
