@@ -15,9 +15,11 @@ struct Listeners {
   std::vector<ClosingListener*> all;
 };
 
+// Never destroyed: a worker that is still ending while the process exits (a detached update
+// or speech request) unregisters its service client after the static destructors have run.
 Listeners& TheListeners() {
-  static Listeners listeners;
-  return listeners;
+  static Listeners* const listeners = new Listeners;
+  return *listeners;
 }
 
 }  // namespace

@@ -125,7 +125,12 @@ TEST_F(WebDialogControllerTest, TranslatesAndRemembersTheAddress) {
     if (std::ranges::find(expected, line) != expected.end()) shown.push_back(line);
   }
   EXPECT_EQ(shown, expected);
-  // The browser opens after the last report; the worker has ended once the translator has.
+  // The browser opens on the worker after the last report (closing first would cancel it).
+  const auto until = std::chrono::steady_clock::now() + 30s;
+  while (opener_->count.load(std::memory_order_acquire) == 0 &&
+         std::chrono::steady_clock::now() < until) {
+    std::this_thread::sleep_for(5ms);
+  }
   EXPECT_TRUE(translator_->Shutdown());
   EXPECT_EQ(opener_->opened.size(), 1u);
 }
