@@ -163,11 +163,12 @@ class SheetReader {
         ++depth;
         continue;
       }
+      // The attributes are the reader's until its next step: taken before the value is read.
       const std::optional<std::string_view> reference = reader.Attribute("r");
-      const std::optional<std::string_view> type = reader.Attribute("t");
-      const std::string_view value = ReadCellValue(reader, type.value_or(""));
+      const std::optional<int> column = reference ? ColumnOf(*reference) : std::nullopt;
+      type_.assign(reader.Attribute("t").value_or(""));
+      const std::string_view value = ReadCellValue(reader, type_);
       if (!reference) continue;  // a cell without its place is left out
-      const std::optional<int> column = ColumnOf(*reference);
       if (!column || (previous && *column <= *previous)) {
         throw ReadFailure{exchange_error::kInvalid};
       }
@@ -192,13 +193,14 @@ class SheetReader {
     std::string& value = value_;
     value.clear();
     bool inValue = false;
-    std::optional<StringItem> inlineString;
+    bool inlineString = false;
     int depth = 1;
     while (depth > 0) {
       switch (NextNode(reader)) {
         case XmlNode::kStartElement:
           if (reader.LocalName() == "is") {
-            inlineString = ReadStringItem(reader);
+            inlineText_ = ReadStringItem(reader).text;
+            inlineString = true;
             break;
           }
           ++depth;
@@ -217,7 +219,7 @@ class SheetReader {
     }
     if (type == "s") return SharedString(value);
     if (type == "inlineStr")
-      return inlineString ? CellText(inlineString->text, converted_) : std::string_view();
+      return inlineString ? CellText(inlineText_, converted_) : std::string_view();
     return CellText(value, converted_);
   }
 
@@ -237,6 +239,8 @@ class SheetReader {
   // The row being read and the cell's text, their room kept from cell to cell.
   std::string line_;
   std::string value_;
+  std::string inlineText_;
+  std::string type_;
   std::string converted_;
 };
 
