@@ -37,6 +37,7 @@ struct XmlReaderOptions {
 // Internal entities are expanded; every external entity and external DTD subset is refused
 // without reading anything (an external entity is an error); nothing is fetched from the
 // network. Once kError or kEndOfDocument is returned, every further step returns it again.
+// The names, texts and attributes it hands out stay valid until the next step.
 class XmlPullReader {
  public:
   virtual ~XmlPullReader() = default;

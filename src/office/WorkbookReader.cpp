@@ -23,10 +23,19 @@ struct ReadFailure {
   int code;
 };
 
-std::string CellText(const std::string& utf8) {
-  const bool ascii = std::all_of(utf8.begin(), utf8.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  return ascii ? utf8 : ImportedTextToCp1252(utf8, ImportedTextRole::Other);
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// A cell's UTF-8 text in Windows-1252; ASCII text is the same in both and is not copied.
+std::string CellText(std::string&& utf8) {
+  return IsAscii(utf8) ? std::move(utf8) : ImportedTextToCp1252(utf8, ImportedTextRole::Other);
+}
+std::string_view CellText(const std::string& utf8, std::string& converted) {
+  if (IsAscii(utf8)) return utf8;
+  converted = ImportedTextToCp1252(utf8, ImportedTextRole::Other);
+  return converted;
 }
 
 std::unique_ptr<XmlPullReader> OpenPart(const std::string& part, std::size_t maxLength) {
@@ -86,9 +95,9 @@ std::vector<std::string> ReadSharedStrings(const std::string& part, std::size_t 
   for (XmlNode node = NextNode(*reader); node != XmlNode::kEndOfDocument;
        node = NextNode(*reader)) {
     if (node != XmlNode::kStartElement || reader->LocalName() != "si") continue;
-    const StringItem item = ReadStringItem(*reader);
+    StringItem item = ReadStringItem(*reader);
     if (!item.hasText) throw ReadFailure{exchange_error::kInvalid};
-    strings.push_back(CellText(item.text));
+    strings.push_back(CellText(std::move(item.text)));
   }
   return strings;
 }
@@ -154,11 +163,12 @@ class SheetReader {
         ++depth;
         continue;
       }
+      // The attributes are the reader's until its next step: taken before the value is read.
       const std::optional<std::string_view> reference = reader.Attribute("r");
-      const std::optional<std::string_view> type = reader.Attribute("t");
-      const std::string value = ReadCellValue(reader, type.value_or(""));
+      const std::optional<int> column = reference ? ColumnOf(*reference) : std::nullopt;
+      type_.assign(reader.Attribute("t").value_or(""));
+      const std::string_view value = ReadCellValue(reader, type_);
       if (!reference) continue;  // a cell without its place is left out
-      const std::optional<int> column = ColumnOf(*reference);
       if (!column || (previous && *column <= *previous)) {
         throw ReadFailure{exchange_error::kInvalid};
       }
@@ -173,21 +183,24 @@ class SheetReader {
     out_.append(line);
   }
 
-  // After a cell's start tag; reads up to its end tag.
-  std::string ReadCellValue(XmlPullReader& reader, std::string_view type) {
+  // After a cell's start tag; reads up to its end tag. The text stays valid until the next
+  // cell is read.
+  std::string_view ReadCellValue(XmlPullReader& reader, std::string_view type) {
     if (reader.IsEmptyElement()) {
       NextNode(reader);
       return {};
     }
-    std::string value;
+    std::string& value = value_;
+    value.clear();
     bool inValue = false;
-    std::optional<StringItem> inlineString;
+    bool inlineString = false;
     int depth = 1;
     while (depth > 0) {
       switch (NextNode(reader)) {
         case XmlNode::kStartElement:
           if (reader.LocalName() == "is") {
-            inlineString = ReadStringItem(reader);
+            inlineText_ = ReadStringItem(reader).text;
+            inlineString = true;
             break;
           }
           ++depth;
@@ -205,8 +218,9 @@ class SheetReader {
       }
     }
     if (type == "s") return SharedString(value);
-    if (type == "inlineStr") return inlineString ? CellText(inlineString->text) : std::string();
-    return CellText(value);
+    if (type == "inlineStr")
+      return inlineString ? CellText(inlineText_, converted_) : std::string_view();
+    return CellText(value, converted_);
   }
 
   const std::string& SharedString(std::string_view index) const {
@@ -222,7 +236,12 @@ class SheetReader {
   const std::vector<std::string>& strings_;
   std::string& out_;
   const std::size_t limit_;
-  std::string line_;  // the row being read, its room kept from row to row
+  // The row being read and the cell's text, their room kept from cell to cell.
+  std::string line_;
+  std::string value_;
+  std::string inlineText_;
+  std::string type_;
+  std::string converted_;
 };
 
 // Reads a part: false when the archive has none, which only the shared strings may lack.

@@ -194,6 +194,13 @@ class XmlDictionaryReader {
 
   DictionaryKind Kind() const { return vocabulary_.header.vocsubtype; }
 
+  std::vector<Open>::const_reverse_iterator Innermost() const {
+    return open_.crbegin() + static_cast<std::ptrdiff_t>(open_.size() - depth_);
+  }
+  std::vector<Open>::reverse_iterator Innermost() {
+    return open_.rbegin() + static_cast<std::ptrdiff_t>(open_.size() - depth_);
+  }
+
   int Start(std::optional<Element> element) {
     if (element && IsHeaderElement(*element) && entrySeen_ && ChangesTheDictionary(*element))
       return exchange_error::kXmlFile;
@@ -201,13 +208,17 @@ class XmlDictionaryReader {
       entrySeen_ = true;
       entry_.emplace(Kind());
     }
-    open_.push_back({element, {}, false});
+    if (depth_ == open_.size()) open_.emplace_back();
+    Open& open = open_[depth_++];
+    open.element = element;
+    open.text.clear();
+    open.truncated = false;
     return 0;
   }
 
   // Text belongs to the innermost open element of the table.
   void AddText(std::string_view text, bool truncated) {
-    for (auto it = open_.rbegin(); it != open_.rend(); ++it) {
+    for (auto it = Innermost(); it != open_.rend(); ++it) {
       if (!it->element) continue;
       if (it->text.size() + text.size() > kMaxElementText) {
         it->text.append(Utf8Prefix(text, kMaxElementText - it->text.size()));
@@ -221,9 +232,8 @@ class XmlDictionaryReader {
   }
 
   int End() {
-    if (open_.empty()) return 0;
-    Open closed = std::move(open_.back());
-    open_.pop_back();
+    if (depth_ == 0) return 0;
+    const Open& closed = open_[--depth_];  // kept until the next start tag reuses it
     if (!closed.element) return 0;
     const Element element = *closed.element;
     if (element == Element::Header) return EndHeader();
@@ -235,7 +245,7 @@ class XmlDictionaryReader {
 
   // The innermost open element of the table.
   std::optional<Element> Enclosing() const {
-    for (auto it = open_.rbegin(); it != open_.rend(); ++it)
+    for (auto it = Innermost(); it != open_.crend(); ++it)
       if (it->element) return it->element;
     return std::nullopt;
   }
@@ -508,7 +518,9 @@ class XmlDictionaryReader {
   Vocabulary& vocabulary_;
   XmlReadOptions options_;
   std::uint32_t& notes_;
+  // The open elements are the first depth_; the rest keep their text's room for the next.
   std::vector<Open> open_;
+  std::size_t depth_ = 0;
   std::optional<EntryFields> entry_;
   std::optional<std::string> name_;
   std::optional<int> srclan_, tgtlan_;
