@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string_view>
 
 #include "common/Unknown.h"
@@ -28,6 +29,10 @@ class IProgressSink : public IUnknown {
   // The detail line under the bar ("2KB / 8KB  (25%)"); an empty text empties it. Only the
   // progress dialog has one: other sinks ignore it.
   virtual void ShowDetail(const JobIdentity& /*job*/, std::string_view /*text*/) {}
+  // Held by the job's worker while the job runs: a window that owns the questions of its
+  // job (the web dialog: its message boxes and quota notice) names itself for that thread.
+  // Other sinks name none.
+  virtual std::shared_ptr<void> OwnQuestions() { return nullptr; }
   // Replaces the text of the pane that receives the result; an empty text clears it.
   virtual void ShowInTargetPane(const JobIdentity& job, std::string_view text) = 0;
   // The message of a failed job: in the status line with the bar hidden, and as the content

@@ -26,6 +26,8 @@ TranslationInfo::Source InfoSourceOf(const WindowsTranslationInstance& job) {
 
 void CWindowsTranslator::RunJob(const RefPtr<WindowsTranslationInstance>& job) {
   const Hooks hooks = GetHooks();
+  const std::shared_ptr<void> questionOwner =
+      job->Display().progress ? job->Display().progress->OwnQuestions() : nullptr;
   const int result = RunJobSteps(*job, hooks);
   job->Job().error = result;
   if (result == 0) {

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -21,6 +22,9 @@
 #include "ui/dialogs/AccountInfoPage.h"
 #include "ui/dialogs/AccountWindow.h"
 #include "ui/dialogs/LoginDialog.h"
+#include "ui/dialogs/QuotaInfoDialog.h"
+#include "ui/dialogs/WebDialog.h"
+#include "ui/main/CommandIds.h"
 #include "ui/main/LanguagePairBox.h"
 
 namespace vorla {
@@ -333,6 +337,58 @@ TEST_F(DesktopAppTest, TranslateClipboardOfTheActionMenuPutsTheTranslationBack) 
     return QGuiApplication::clipboard()->text().startsWith(kFirstTranslation);
   })) << QGuiApplication::clipboard()->text().toStdString();
   EXPECT_EQ(app_->ResultWindows().LastWindow()->Pane().toPlainText().trimmed(), kFirstTranslation);
+}
+
+// What a failed job asks the user opens over the job's own window: the web dialog for a web
+// job, which takes it along when it closes; the main window for the main window's job.
+TEST_F(DesktopAppTest, AFailedJobsQuestionOpensOverTheWindowOfTheJob) {
+  Start();
+  sim_.context().translation.Queue("tr", {18});
+  QWidget* mainJobsParent = nullptr;
+  test::OnModal<QMessageBox>([&](QMessageBox& box) {
+    mainJobsParent = box.parentWidget();
+    box.reject();
+  });
+  Translate("Good morning.");
+  ASSERT_TRUE(RunUntil([&] { return mainJobsParent != nullptr; }));
+  EXPECT_EQ(mainJobsParent, &Frame());
+
+  // Logged in now; a further-language pair, so that 19 tells about the quota.
+  ASSERT_TRUE(app_->Translator().State().ChoosePair({100, 112, false}));
+  struct Case {
+    sim::ScriptedStatus answer;
+    bool quotaInfo;
+  };
+  for (const auto& [answer, quotaInfo] :
+       {Case{{19, 1500, 3, 200}, true}, Case{{18}, false}, Case{{27}, false}}) {
+    SCOPED_TRACE(answer.status);
+    sim_.context().translation.Queue("tr", answer);
+    Frame().Command(kCmdTranslateWebPage).trigger();
+    // The dialog the command opened.
+    const QPointer<WebDialog> web = WebDialog::Show(&Frame(), app_->Translator());
+    QWidget* const webWindow = web.data();
+    QPointer<QDialog> question;
+    QWidget* parent = nullptr;
+    bool isQuotaInfo = false;
+    test::OnModal<QDialog>([&](QDialog& dialog) {
+      question = &dialog;
+      parent = dialog.parentWidget();
+      isQuotaInfo = dynamic_cast<QuotaInfoDialog*>(&dialog) != nullptr;
+      EXPECT_TRUE(isQuotaInfo || dynamic_cast<QMessageBox*>(&dialog));
+      web->CloseButton().click();
+    });
+    // An online document: the service tells the quota with its 19 (not so for a web page).
+    web->AddressBox().setEditText("https://www.example.com/report.pdf");
+    web->TranslateButton().click();
+    ASSERT_TRUE(RunUntil([&] {
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      return parent != nullptr && web.isNull();
+    }));
+    EXPECT_EQ(parent, webWindow);
+    EXPECT_EQ(isQuotaInfo, quotaInfo);
+    // Closing the web dialog closed its question.
+    EXPECT_TRUE(question.isNull());
+  }
 }
 
 }  // namespace

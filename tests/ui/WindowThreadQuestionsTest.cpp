@@ -13,6 +13,7 @@
 #include "ui/dialogs/QtLoginPrompt.h"
 #include "ui/dialogs/QtMessageBox.h"
 #include "ui/dialogs/QtPriceConfirmation.h"
+#include "ui/dialogs/QtQuotaNotice.h"
 #include "ui/dialogs/WindowThreadQuestions.h"
 
 namespace vorla {
@@ -138,6 +139,61 @@ TEST(WindowThreadQuestions, TheClientsQuestionsAnswerCancelledWhileClosing) {
   EXPECT_EQ(answers.ok, MessageAnswer::Ok);
   QCoreApplication::processEvents();
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// A worker that names an owner for its questions gets its message box and its quota notice
+// over that window, whatever window is in front; when the owner goes away under the open
+// question, the question goes with it and the worker carries on.
+TEST(WindowThreadQuestions, AWorkersQuestionsOpenOverTheOwnerItNamesAndGoWithIt) {
+  test::StateFixture f;
+  auto questions = std::make_shared<WindowThreadQuestions>();
+  QWidget mainWindow;
+  mainWindow.show();
+  questions->SetMainWindow(&mainWindow);
+  QtMessageBox messageBox(questions);
+  QtQuotaNotice quotaNotice(questions, f.config);
+  const std::function<void()> asks[] = {
+      [&messageBox] {
+        EXPECT_EQ(messageBox.Show("?", {}, {MessageButtons::YesNoCancel}, UiLanguage::English),
+                  MessageAnswer::Cancel);
+      },
+      [&quotaNotice] {
+        quotaNotice.Show({1500, 200, false});
+      },
+  };
+  for (const std::function<void()>& ask : asks) {
+    auto* owner = new QWidget;
+    owner->show();
+    QApplication::setActiveWindow(&mainWindow);
+    WorkerCall<bool> call([ask, named = QPointer<QWidget>(owner)] {
+      const QuestionOwnerScope scope(named);
+      ask();
+      return true;
+    });
+    QWidget* parent = nullptr;
+    QPointer<QDialog> question;
+    test::OnModal<QDialog>([&](QDialog& dialog) {
+      parent = dialog.parentWidget();
+      question = &dialog;
+      delete owner;
+    });
+    ASSERT_TRUE(call.WaitWithEvents());
+    EXPECT_EQ(parent, owner);
+    EXPECT_TRUE(question.isNull());
+  }
+
+  // Without a named owner the quota notice opens over the main window.
+  QWidget* parent = nullptr;
+  test::OnModal<QDialog>([&](QDialog& dialog) {
+    parent = dialog.parentWidget();
+    dialog.reject();
+  });
+  WorkerCall<bool> call([&quotaNotice] {
+    quotaNotice.Show({1500, 200, false});
+    return true;
+  });
+  ASSERT_TRUE(call.WaitWithEvents());
+  EXPECT_EQ(parent, &mainWindow);
 }
 
 }  // namespace

@@ -67,8 +67,10 @@ MessageAnswer CancelledAnswer(MessageStyle style) {
   return style.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
-// The window a box opens over: the dialog or window in front, else the main window.
-QWidget* BoxOwner(const WindowThreadQuestions& questions) {
+// The window a box opens over: the one that owns the asking thread's questions, the dialog
+// or window in front, else the main window.
+QWidget* BoxOwner(const WindowThreadQuestions& questions, const QPointer<QWidget>& named) {
+  if (named) return named;
   if (QWidget* modal = QApplication::activeModalWidget()) return modal;
   if (QWidget* active = QApplication::activeWindow()) return active;
   return questions.MainWindow();
@@ -130,10 +132,13 @@ MessageAnswer QtMessageBox::Show(std::string_view text, std::string_view caption
                                  MessageStyle style, UiLanguage language) {
   return questions_->Ask<MessageAnswer>(
       [questions = questions_, text = std::string(text), caption = std::string(caption), style,
-       language] {
-        const std::unique_ptr<QMessageBox> box =
-            BuildMessageBox(BoxOwner(*questions), text, caption, style, language);
-        return AnswerOf(questions->Exec(*box)).value_or(CancelledAnswer(style));
+       language, named = QuestionOwnerScope::Current()] {
+        // Its owner may close while it runs and take it along.
+        const QPointer<QMessageBox> box =
+            BuildMessageBox(BoxOwner(*questions, named), text, caption, style, language).release();
+        const int button = questions->Exec(*box);
+        delete box.data();
+        return AnswerOf(button).value_or(CancelledAnswer(style));
       },
       CancelledAnswer(style));
 }

@@ -22,8 +22,9 @@ std::unique_ptr<QMessageBox> BuildMessageBox(QWidget* owner, std::string_view te
 // The answer of a button of the box; nothing for a box closed without one.
 std::optional<MessageAnswer> AnswerOf(int standardButton);
 
-// The message boxes of the desktop client. Shown on the window thread over the window in
-// front (the main window when none is); a worker's box is asked there and answers Cancel
+// The message boxes of the desktop client. Shown on the window thread over the window that
+// owns the asking thread's questions (`QuestionOwnerScope`), else the window in front (the
+// main window when none is); a worker's box is asked there and answers Cancel
 // (Ok for a box with only OK) while the program closes.
 class QtMessageBox final : public MessageBox {
  public:

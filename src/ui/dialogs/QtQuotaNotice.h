@@ -10,7 +10,8 @@
 namespace vorla {
 
 // The desktop client's quota notice: the "Translation Quota Info" dialog, modal over the
-// main window and shown on the window thread; nothing while the program closes.
+// window that owns the job's questions (`QuestionOwnerScope`, else the main window) and
+// shown on the window thread; nothing while the program closes.
 class QtQuotaNotice final : public QuotaNotice {
  public:
   QtQuotaNotice(std::shared_ptr<WindowThreadQuestions> questions, RefPtr<Config> config)

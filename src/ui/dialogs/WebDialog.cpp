@@ -12,6 +12,7 @@
 #include "ui/UiText.h"
 #include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/DialogTexts.h"
+#include "ui/dialogs/WindowThreadQuestions.h"
 #include "ui/main/WindowThreadQueue.h"
 
 namespace vorla {
@@ -34,12 +35,16 @@ QPointer<WebDialog>& OpenDialog() {
 }
 
 // The job's reports, queued to the dialog's thread; those of a job that may no longer show
-// are dropped there.
+// are dropped there. The job's questions open over the dialog and close with it.
 class QueuedWebDialogSink final : public UnknownImpl<IWebDialogSink> {
  public:
-  QueuedWebDialogSink(WindowThreadQueue& queue, WebDialogController& controller)
-      : queue_(queue), controller_(controller) {}
+  QueuedWebDialogSink(WindowThreadQueue& queue, WebDialogController& controller,
+                      QPointer<QWidget> dialog)
+      : queue_(queue), controller_(controller), dialog_(std::move(dialog)) {}
 
+  std::shared_ptr<void> OwnQuestions() override {
+    return std::make_shared<QuestionOwnerScope>(dialog_);
+  }
   void ShowStatus(const JobIdentity& job, std::string_view text, ProgressBar, int) override {
     PostFor(job,
             [text = std::string(text)](WebDialogController& dialog) { dialog.ShowStatus(text); });
@@ -64,6 +69,7 @@ class QueuedWebDialogSink final : public UnknownImpl<IWebDialogSink> {
 
   WindowThreadQueue& queue_;
   WebDialogController& controller_;
+  const QPointer<QWidget> dialog_;
 };
 
 }  // namespace
@@ -104,7 +110,7 @@ WebDialog::WebDialog(QWidget* owner, CWindowsTranslator& translator)
   connect(translate_, &QPushButton::clicked, this, [this] { controller_.Translate(); });
   connect(clear_, &QPushButton::clicked, this, [this] { controller_.Clear(); });
   connect(close_, &QPushButton::clicked, this, &QDialog::reject);
-  controller_.SetJobSink(MakeRef<QueuedWebDialogSink>(*queue_, controller_));
+  controller_.SetJobSink(MakeRef<QueuedWebDialogSink>(*queue_, controller_, this));
   controller_.Open();
 }
 
@@ -128,6 +134,9 @@ void WebDialog::done(int result) {
   controller_.Close();
   // Reports still queued find the queue closed.
   queue_->Close();
+  // The job's question still open closes with the dialog; the worker asking it goes on.
+  for (QDialog* question : findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+    question->reject();
   QDialog::done(result);
 }
 

@@ -7,6 +7,24 @@
 
 namespace vorla {
 
+namespace {
+
+thread_local QPointer<QWidget> questionOwner;
+
+}  // namespace
+
+QuestionOwnerScope::QuestionOwnerScope(QPointer<QWidget> owner) : previous_(questionOwner) {
+  questionOwner = std::move(owner);
+}
+
+QuestionOwnerScope::~QuestionOwnerScope() {
+  questionOwner = previous_;
+}
+
+QPointer<QWidget> QuestionOwnerScope::Current() {
+  return questionOwner;
+}
+
 // The window thread's side: runs the queued questions and knows their dialogs.
 class WindowThreadQuestions::Desk final : public QObject {
  public:
@@ -77,14 +95,20 @@ QWidget* WindowThreadQuestions::MainWindow() const {
   return desk_->mainWindow;
 }
 
+QWidget* WindowThreadQuestions::OwnerOr(const QPointer<QWidget>& named) const {
+  return named ? named.data() : MainWindow();
+}
+
 int WindowThreadQuestions::Exec(QDialog& dialog) {
   std::erase_if(desk_->dialogs, [](const QPointer<QDialog>& d) { return d.isNull(); });
-  desk_->dialogs.emplace_back(&dialog);
+  const QPointer<QDialog> guard(&dialog);
+  desk_->dialogs.push_back(guard);
   // Closing may have begun on this very thread, before the dialog was known.
   if (IsApplicationClosing())
     QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
   const int result = dialog.exec();
-  std::erase(desk_->dialogs, QPointer<QDialog>(&dialog));
+  // Null once the dialog went with its owner: then every null entry goes.
+  std::erase(desk_->dialogs, guard);
   return result;
 }
 

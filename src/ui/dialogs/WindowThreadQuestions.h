@@ -15,6 +15,24 @@ class QThread;
 
 namespace vorla {
 
+// Names the window over which the calling thread's message boxes and quota notice open
+// while it lives (a web job's worker names the web dialog); without one they open over the
+// main window. When that window closes, the question closes with it.
+class QuestionOwnerScope {
+ public:
+  // Made on the asking thread, from a pointer taken on the window thread.
+  explicit QuestionOwnerScope(QPointer<QWidget> owner);
+  ~QuestionOwnerScope();
+  QuestionOwnerScope(const QuestionOwnerScope&) = delete;
+  QuestionOwnerScope& operator=(const QuestionOwnerScope&) = delete;
+
+  // The calling thread's owner; null when none is named or it has closed.
+  static QPointer<QWidget> Current();
+
+ private:
+  QPointer<QWidget> previous_;
+};
+
 // Where a worker asks the user something: the question runs on the window thread while the
 // worker waits for the answer. Asked on the window thread itself, it just runs. While the
 // program closes every question answers "cancelled" at once, and a worker already waiting
@@ -42,7 +60,10 @@ class WindowThreadQuestions {
   // The owner of questions that have no other: the main window, once it exists.
   void SetMainWindow(QWidget* window);
   QWidget* MainWindow() const;
-  // Runs a question's modal dialog; it is rejected when the program starts closing.
+  // The named owner while it is open, else the main window.
+  QWidget* OwnerOr(const QPointer<QWidget>& named) const;
+  // Runs a question's modal dialog; it is rejected when the program starts closing. The
+  // dialog may be deleted meanwhile (with its owner): hold it by QPointer.
   int Exec(QDialog& dialog);
 
  private:
