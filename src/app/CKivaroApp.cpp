@@ -22,6 +22,7 @@
 #include "ui/dialogs/QtQuotaNotice.h"
 #include "ui/dialogs/UpdateWindow.h"
 #include "ui/main/CommandIds.h"
+#include "ui/main/MainWindowSpeech.h"
 #include "ui/main/ProductIcon.h"
 #include "ui/main/ScreenScale.h"
 
@@ -93,6 +94,10 @@ void CKivaroApp::PlugInTranslator() {
   resultWindows_->SetMainWindow(mainFrame_.get());
   resultWindows_->SetClearMainStatus([frame] {
     if (frame) frame->ShowStatusText(QString());
+  });
+  // Result windows close before the main window goes (CMainFrame::Closed).
+  resultWindows_->SetSpeakerMaker([frame](std::shared_ptr<SpeechWindow> window) {
+    return frame->Speech().MakeSpeaker(std::move(window));
   });
   hooks.resultWindows = resultWindows_;
   hooks.dictionaries = dictionaries_;

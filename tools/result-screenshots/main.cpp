@@ -16,8 +16,10 @@
 #include "config/MemorySettingsStore.h"
 #include "platform/CurlGlobal.h"
 #include "platform/CurlHttpConnFactory.h"
+#include "platform/QtAudioFilePlayer.h"
 #include "platform/QtStandardFolders.h"
 #include "service/ServiceProcessState.h"
+#include "speech/CSpeaker.h"
 #include "translation/ClipboardTranslation.h"
 #include "ui/clipboard/QtClipboard.h"
 #include "ui/result/DesktopResultWindows.h"
@@ -57,6 +59,20 @@ bool SaveResultWindowPng(const std::string& serviceUrl, const QTemporaryDir& hom
   vorla::CWindowsTranslator::Hooks hooks;
   hooks.connections = connections;
   hooks.resultWindows = windows;
+  // The window shows its speaker icon; nothing is spoken.
+  windows->SetSpeakerMaker([&](std::shared_ptr<vorla::SpeechWindow> window) {
+    return vorla::MakeRef<vorla::CSpeaker>(vorla::CSpeaker::Parts{
+        .config = config,
+        .login = &translator->State(),
+        .connections = connections,
+        .engine = nullptr,
+        .player = std::make_shared<vorla::QtAudioFilePlayer>(),
+        .window = std::move(window),
+        .lastTranslation = [] { return std::optional<vorla::LanguagePair>(); },
+        .currentPair = [] { return vorla::LanguagePair(); },
+        .processId = 0,
+    });
+  });
   translator->SetHooks(hooks);
 
   QGuiApplication::clipboard()->setText(kCopiedText);

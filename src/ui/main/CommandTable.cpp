@@ -5,6 +5,7 @@
 #include <string>
 
 #include "translation/LanguageNames.h"
+#include "ui/SpeechCommandTexts.h"
 #include "ui/UiLanguageChoices.h"
 #include "ui/main/CommandIds.h"
 
@@ -21,9 +22,6 @@ constexpr UiLanguageCommand kUiLanguageCommands[] = {
     {kCmdUiLanguageEnglish, UiLanguage::English},
     {kCmdUiLanguageFinnish, UiLanguage::Finnish},
 };
-
-constexpr BilingualText kListenToTranslation{"Listen to translation", "Kuuntele käännös"};
-constexpr BilingualText kStopSpeech{"Stop speech", "Keskeytä kuuntelu"};
 
 BilingualText UiLanguageText(UiLanguage language) {
   return std::ranges::find(kUiLanguageChoices, language, &UiLanguageChoice::language)->text;
@@ -58,11 +56,11 @@ std::vector<CommandInfo> BuildCommandTable() {
        ""},
       {kCmdCancelTranslation, {"Cancel translation", "Keskeytä kääntäminen"}, ""},
       {kCmdTranslateWebPage, {"Translate web page...", "Käännä nettisivu..."}, "F4"},
-      {kCmdListenToTranslation, kListenToTranslation, ""},
+      {kCmdListenToTranslation, kListenToTranslationText, ""},
       {kCmdListenToSourceText, {"Listen to source text", "Kuuntele käännettävä teksti"}, ""},
-      {kCmdStopSpeech, kStopSpeech, ""},
-      {kCmdToolbarListen, kListenToTranslation, ""},
-      {kCmdToolbarStopSpeech, kStopSpeech, ""},
+      {kCmdStopSpeech, kStopSpeechText, ""},
+      {kCmdToolbarListen, kListenToTranslationText, ""},
+      {kCmdToolbarStopSpeech, kStopSpeechText, ""},
       {kCmdTranslateClipboard, {"Translate clipboard", "Käännä leikepöydän sisältö"}, ""},
       {kCmdAutoTranslateClipboard,
        {"Auto-Translate clipboard", "Käännä leikepöytä automaattisesti"},

@@ -16,6 +16,7 @@
 #include "ui/dialogs/SpeechSettingsDialog.h"
 #include "ui/main/CMainFrame.h"
 #include "ui/main/CommandIds.h"
+#include "ui/panes/PaneSpeech.h"
 
 namespace vorla {
 
@@ -38,14 +39,7 @@ class MainWindowSpeech::Window final : public SpeechWindow {
   bool TextNotTranslated(SpokenPane pane) override {
     return pane == SpokenPane::Translation && translator_.LastResult() < 0;
   }
-  PaneSpeechText PaneText(SpokenPane pane) override {
-    const TextPane& text = Pane(pane);
-    const QTextCursor cursor = text.textCursor();
-    const QString plain = text.toPlainText();
-    return {std::u16string(reinterpret_cast<const char16_t*>(plain.utf16()),
-                           static_cast<std::size_t>(plain.size())),
-            cursor.hasSelection() ? static_cast<std::size_t>(cursor.selectionStart()) : 0};
-  }
+  PaneSpeechText PaneText(SpokenPane pane) override { return SpeechTextOf(Pane(pane)); }
   void SetSpeechBusy(bool busy) override {
     OnWindowThread([&speech = speech_, busy] { speech.ShowBusy(busy); });
   }
@@ -59,14 +53,7 @@ class MainWindowSpeech::Window final : public SpeechWindow {
     }
   }
   void HighlightSpokenWord(SpokenPane pane, std::size_t start, std::size_t length) override {
-    OnWindowThread([this, pane, start, length] {
-      TextPane& text = Pane(pane);
-      QTextCursor cursor(text.document());
-      cursor.setPosition(static_cast<int>(start));
-      cursor.setPosition(static_cast<int>(start + length), QTextCursor::KeepAnchor);
-      text.setTextCursor(cursor);
-      text.ensureCursorVisible();
-    });
+    OnWindowThread([this, pane, start, length] { SelectSpokenWord(Pane(pane), start, length); });
   }
   void PostSpeechNotice(SpeechNotice notice) override {
     queue_->Post([&speech = speech_, notice = std::move(notice)] {
@@ -99,17 +86,24 @@ MainWindowSpeech::MainWindowSpeech(CMainFrame& frame, RefPtr<Config> config,
     : frame_(frame),
       config_(std::move(config)),
       translator_(std::move(translator)),
+      connections_(std::move(connections)),
       window_(std::make_shared<Window>(frame, *this, *translator_, std::move(queue))) {
-  TranslatorState& state = translator_->State();
   RemoveStaleSpeechAudioFiles(config_->Dirs().temporary, &ProcessIsRunning);
-  speaker_ = MakeRef<CSpeaker>(CSpeaker::Parts{
+  speaker_ = MakeSpeaker(window_);
+  ConnectCommands();
+  ShowBusy(false);
+}
+
+RefPtr<CSpeaker> MainWindowSpeech::MakeSpeaker(std::shared_ptr<SpeechWindow> window) const {
+  TranslatorState& state = translator_->State();
+  return MakeRef<CSpeaker>(CSpeaker::Parts{
       .config = config_,
       .login = &state,
-      .connections = std::move(connections),
+      .connections = connections_,
       .engine = std::make_shared<StreamedSpeechEngine>(
           EspeakSynthesizer::Instance(), [] { return std::make_unique<QtPcmOutput>(); }),
       .player = std::make_shared<QtAudioFilePlayer>(),
-      .window = window_,
+      .window = std::move(window),
       // Asked by Speak on the window thread, while the window holds the translator (the
       // translator's hooks hold the speaker, so the speaker does not hold it back).
       .lastTranslation = [translator =
@@ -117,8 +111,6 @@ MainWindowSpeech::MainWindowSpeech(CMainFrame& frame, RefPtr<Config> config,
       .currentPair = [&state] { return state.GetPair(); },
       .processId = getpid(),
   });
-  ConnectCommands();
-  ShowBusy(false);
 }
 
 MainWindowSpeech::~MainWindowSpeech() {

@@ -26,6 +26,9 @@ class MainWindowSpeech {
   ~MainWindowSpeech();
 
   CSpeaker& Speaker() const { return *speaker_; }
+  // A speaker of its own for another window (a result window), with the same parts and the
+  // settings as they are now.
+  RefPtr<CSpeaker> MakeSpeaker(std::shared_ptr<SpeechWindow> window) const;
   // The speech commands' enable states: listen or stop.
   void ShowBusy(bool busy);
 
@@ -38,6 +41,7 @@ class MainWindowSpeech {
   CMainFrame& frame_;
   RefPtr<Config> config_;
   RefPtr<CWindowsTranslator> translator_;
+  std::shared_ptr<HttpConnFactory> connections_;
   std::shared_ptr<Window> window_;
   RefPtr<CSpeaker> speaker_;
 };

@@ -7,17 +7,21 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "translation/ClipboardResult.h"
 #include "translation/JobTexts.h"
+#include "ui/BundledIcon.h"
 #include "ui/Mnemonics.h"
+#include "ui/SpeechCommandTexts.h"
 #include "ui/UiText.h"
 #include "ui/documents/PaneSaveDialog.h"
 #include "ui/documents/QtFileCommandHost.h"
 #include "ui/panes/FindDialog.h"
 #include "ui/panes/PaneFont.h"
 #include "ui/panes/PanePrinting.h"
+#include "ui/panes/PaneSpeech.h"
 #include "ui/panes/TextPane.h"
 #include "ui/result/ResultWindowTexts.h"
 
@@ -31,6 +35,7 @@ constexpr int kTabStripMargin = 4;
 constexpr int kStatusBarMinimumHeight = 20;
 // The first status part holds the speaker icon.
 constexpr int kFirstStatusPartWidth = 24;
+constexpr int kSpeakerIconSize = 16;
 // A smaller window is not worth remembering.
 constexpr int kSmallestStoredSide = 40;
 // Accounts of the further-language lists keep the main window's status line.
@@ -76,17 +81,36 @@ CResultWnd::CResultWnd(Setup setup) : setup_(std::move(setup)) {
   layout->addWidget(pane_, 1);
   setCentralWidget(central);
 
-  auto* speakerPart = new QLabel(this);
-  speakerPart->setFixedWidth(kFirstStatusPartWidth);
+  speakerIcon_ = new QToolButton(this);
+  speakerIcon_->setObjectName("speakerIcon");
+  speakerIcon_->setAutoRaise(true);
+  speakerIcon_->setIcon(ThemeIcon("audio-volume-high"));
+  speakerIcon_->setIconSize(QSize(kSpeakerIconSize, kSpeakerIconSize));
+  speakerIcon_->setFixedWidth(kFirstStatusPartWidth);
+  statusText_ = new QLabel(this);
   statusBar()->setMinimumHeight(kStatusBarMinimumHeight);
-  statusBar()->addWidget(speakerPart);
-  statusBar()->addWidget(new QLabel(this), 1);
+  statusBar()->addWidget(speakerIcon_);
+  statusBar()->addWidget(statusText_, 1);
+  queue_ = std::make_shared<WindowThreadQueue>(*this);
+  if (setup_.makeSpeaker) {
+    ResultSpeechView& view = *this;
+    speech_ = std::make_unique<ResultWindowSpeech>(view, setup_.job, queue_, setup_.makeSpeaker);
+    connect(speakerIcon_, &QToolButton::clicked, this, [this] { speech_->Listen(); });
+  } else {
+    speakerIcon_->hide();
+  }
 
   BuildMenus();
   connect(tabs_, &QTabBar::currentChanged, this, &CResultWnd::OnTabChanged);
   connect(pane_, &QWidget::customContextMenuRequested, this, &CResultWnd::ShowContextMenu);
   ShowInPane(kTranslatingPleaseWait.In(language));
   created_ = true;
+}
+
+CResultWnd::~CResultWnd() {
+  // Speech stops while the widgets it shows in are still there.
+  speech_.reset();
+  queue_->Close();
 }
 
 void CResultWnd::BuildMenus() {
@@ -116,6 +140,12 @@ void CResultWnd::BuildMenus() {
 void CResultWnd::ShowContextMenu(const QPoint& position) {
   const UiLanguage language = Language();
   QMenu menu(this);
+  if (speech_) {
+    const ResultSpeechCommand command = speech_->ContextCommand();
+    menu.addAction(UiText(command.text, language), this,
+                   [this, id = command.id] { speech_->RunCommand(id); });
+    menu.addSeparator();
+  }
   const auto add = [&](const BilingualText& text, QKeySequence keys, auto slot) {
     QAction* action = menu.addAction(UiText(text, language), pane_, slot);
     action->setShortcut(keys);
@@ -211,9 +241,26 @@ void CResultWnd::ShowTranslation() {
   }
 }
 
+PaneSpeechText CResultWnd::PaneText() const {
+  return SpeechTextOf(*pane_);
+}
+
+void CResultWnd::SelectSpokenWord(std::size_t start, std::size_t length) {
+  vorla::SelectSpokenWord(*pane_, start, length);
+}
+
+void CResultWnd::ShowSpeechStatus(std::string_view text) {
+  statusText_->setText(Utf8Text(text));
+}
+
+void CResultWnd::ShowSpeechBusy(bool busy) {
+  speakerIcon_->setToolTip(UiText(busy ? kStopSpeechText : kListenToTranslationText, Language()));
+}
+
 void CResultWnd::closeEvent(QCloseEvent* event) {
   // A translation still running ends with 10 and shows nothing more.
   setup_.job->Cancel();
+  if (speech_) speech_->Close();
   if (setup_.closed) setup_.closed(pos());
   const int accountType = setup_.state ? setup_.state->GetAccountType() : 0;
   if (accountType != kFirstListAccount && accountType != kSecondListAccount &&

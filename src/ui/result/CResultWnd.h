@@ -13,8 +13,11 @@
 #include "translation/TranslatorState.h"
 #include "translation/WindowsTranslationInstance.h"
 #include "ui/result/ResultWindowGeometry.h"
+#include "ui/result/ResultWindowSpeech.h"
 
+class QLabel;
 class QTabBar;
+class QToolButton;
 
 namespace vorla {
 
@@ -24,8 +27,9 @@ class TextPane;
 // Translation", no menu), or a translation of "Translate and open result in new window" or
 // "UsrPref1" ("Translation Result", with the File menu). Its tabs show the job's source text
 // and its translation; closing it early cancels the job, which then ends with 10 and shows
-// nothing more. Lives on the window thread and deletes itself when closed.
-class CResultWnd : public QMainWindow {
+// nothing more. Its speaker icon and context menu read the tab shown aloud. Lives on the
+// window thread and deletes itself when closed.
+class CResultWnd : public QMainWindow, private ResultSpeechView {
   Q_OBJECT
 
  public:
@@ -43,14 +47,22 @@ class CResultWnd : public QMainWindow {
     std::function<void(QPoint corner)> closed;
     // Empties the main window's status line.
     std::function<void()> clearMainStatus;
+    // The window's speaker; none: the window has no speech.
+    SpeakerMaker makeSpeaker;
   };
 
   explicit CResultWnd(Setup setup);
+  ~CResultWnd() override;
 
   TextPane& Pane() const { return *pane_; }
   const RefPtr<WindowsTranslationInstance>& Job() const { return setup_.job; }
   QTabBar& Tabs() const { return *tabs_; }
   ResultWindowKind Kind() const { return setup_.kind; }
+  // The window's speech; null without a speaker.
+  ResultWindowSpeech* Speech() const { return speech_.get(); }
+  // The speaker icon of the status bar: clicking it is "Listen to translation".
+  QToolButton& SpeakerIcon() const { return *speakerIcon_; }
+  QLabel& StatusText() const { return *statusText_; }
 
   // ---- What the job reports, on the window thread.
   // The job's status texts and failure message replace the pane's text.
@@ -76,12 +88,24 @@ class CResultWnd : public QMainWindow {
   void ShowTranslation();
   UiLanguage Language() const { return setup_.config->GetUiLanguage(); }
 
+  // ResultSpeechView
+  bool ShowsSourceTab() const override { return shownTab_ == kSourceTab; }
+  bool HasResult() const override { return result_.has_value(); }
+  PaneSpeechText PaneText() const override;
+  void SelectSpokenWord(std::size_t start, std::size_t length) override;
+  void ShowSpeechStatus(std::string_view text) override;
+  void ShowSpeechBusy(bool busy) override;
+
   Setup setup_;
   TextPane* pane_;
   QTabBar* tabs_;
   int shownTab_ = kTranslationTab;
   std::optional<TranslationDelivery> result_;
   bool created_ = false;
+  QToolButton* speakerIcon_;
+  QLabel* statusText_;
+  std::shared_ptr<WindowThreadQueue> queue_;
+  std::unique_ptr<ResultWindowSpeech> speech_;
 };
 
 }  // namespace vorla

@@ -26,6 +26,7 @@ JobDisplay DesktopResultWindows::CreateResultWindow(const RefPtr<WindowsTranslat
   setup.clipboard = clipboard_;
   setup.closed = [this, kind](QPoint corner) { RememberedCorner(kind) = corner; };
   setup.clearMainStatus = clearMainStatus_;
+  setup.makeSpeaker = makeSpeaker_;
   auto* window = new CResultWnd(std::move(setup));
   Place(*window, kind);
   window->show();

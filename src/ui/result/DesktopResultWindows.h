@@ -28,6 +28,8 @@ class DesktopResultWindows final : public ResultWindows {
   void SetMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
   // Empties the main window's status line when a result window closes.
   void SetClearMainStatus(std::function<void()> clear) { clearMainStatus_ = std::move(clear); }
+  // Gives each window a speaker; without it the windows have no speech.
+  void SetSpeakerMaker(SpeakerMaker make) { makeSpeaker_ = std::move(make); }
 
   JobDisplay CreateResultWindow(const RefPtr<WindowsTranslationInstance>& job) override;
   // Closes every result window: at exit, before the translator goes.
@@ -44,6 +46,7 @@ class DesktopResultWindows final : public ResultWindows {
   std::shared_ptr<Clipboard> clipboard_;
   QPointer<QWidget> mainWindow_;
   std::function<void()> clearMainStatus_;
+  SpeakerMaker makeSpeaker_;
   std::array<std::optional<QPoint>, 2> rememberedCorners_;
   QPointer<CResultWnd> last_;
 };
