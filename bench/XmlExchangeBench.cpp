@@ -134,12 +134,12 @@ void XmllintStreamTmx(benchmark::State& state) {
   StreamingParse(state, TmxFile());
 }
 
-BENCHMARK(XmlExport)->Unit(benchmark::kMillisecond);
-BENCHMARK(XmllintStreamXml)->Unit(benchmark::kMillisecond);
-BENCHMARK(XmlImport)->Unit(benchmark::kMillisecond);
-BENCHMARK(TmxExport)->Unit(benchmark::kMillisecond);
-BENCHMARK(XmllintStreamTmx)->Unit(benchmark::kMillisecond);
-BENCHMARK(TmxImport)->Unit(benchmark::kMillisecond);
+BENCHMARK(XmlExport)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(XmllintStreamXml)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(XmlImport)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(TmxExport)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(XmllintStreamTmx)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(TmxImport)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 
