@@ -12,6 +12,7 @@
 #include "dictionaries/EntryTextCheck.h"
 #include "dictionaries/VocabularyEntry.h"
 #include "dictionaries/Words.h"
+#include "dictionaries/exchange/ElementPull.h"
 #include "dictionaries/exchange/ExchangeErrors.h"
 #include "dictionaries/exchange/ImportNotes.h"
 #include "dictionaries/exchange/TmxDictionary.h"
@@ -69,23 +70,14 @@ class TmxDictionaryReader {
       : target_(target), vocabulary_(target.Dictionary()), merge_(merge), notes_(notes) {}
 
   int Read(XmlPullReader& reader) {
-    for (;;) {
-      switch (reader.Next()) {
-        case XmlNode::kStartElement:
+    return PullElements(
+        reader, exchange_error::kTmxFile,
+        [&] {
           Start(reader);
-          break;
-        case XmlNode::kText:
-          AddText(reader.Text(), reader.TextTruncated());
-          break;
-        case XmlNode::kEndElement:
-          if (const int result = End()) return result;
-          break;
-        case XmlNode::kEndOfDocument:
           return 0;
-        case XmlNode::kError:
-          return exchange_error::kTmxFile;
-      }
-    }
+        },
+        [&](std::string_view text, bool truncated) { AddText(text, truncated); },
+        [&] { return End(); });
   }
 
  private:

@@ -22,6 +22,7 @@
 #include "dictionaries/UserLexicalRuleEntry.h"
 #include "dictionaries/VocabularyEntry.h"
 #include "dictionaries/Words.h"
+#include "dictionaries/exchange/ElementPull.h"
 #include "dictionaries/exchange/ExchangeErrors.h"
 #include "dictionaries/exchange/ImportNotes.h"
 #include "dictionaries/exchange/XmlDictionary.h"
@@ -166,23 +167,10 @@ class XmlDictionaryReader {
       : target_(target), vocabulary_(target.Dictionary()), options_(options), notes_(notes) {}
 
   int Read(XmlPullReader& reader) {
-    for (;;) {
-      switch (reader.Next()) {
-        case XmlNode::kStartElement:
-          if (const int result = Start(FindElement(reader.Name()))) return result;
-          break;
-        case XmlNode::kText:
-          AddText(reader.Text(), reader.TextTruncated());
-          break;
-        case XmlNode::kEndElement:
-          if (const int result = End()) return result;
-          break;
-        case XmlNode::kEndOfDocument:
-          return 0;
-        case XmlNode::kError:
-          return exchange_error::kXmlFile;
-      }
-    }
+    return PullElements(
+        reader, exchange_error::kXmlFile, [&] { return Start(FindElement(reader.Name())); },
+        [&](std::string_view text, bool truncated) { AddText(text, truncated); },
+        [&] { return End(); });
   }
 
  private:
